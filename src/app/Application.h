@@ -1,0 +1,11 @@
+#pragma once
+
+class QApplication;
+
+namespace app {
+
+// Names the application, its version and its icon: the title every message
+// box without one of its own carries, and what the About box reads.
+void configureApplication(QApplication &application);
+
+} // namespace app

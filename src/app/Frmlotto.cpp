@@ -1,0 +1,231 @@
+#include "app/Frmlotto.h"
+
+#include "app/Controls.h"
+#include "app/Fonts.h"
+#include "app/Layout.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <algorithm>
+#include <map>
+
+namespace app {
+
+namespace {
+
+void paintBackground(QWidget *widget, const QColor &color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, color);
+    palette.setColor(QPalette::Button, color);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void setTextColor(QWidget *widget, const QColor &color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, color);
+    widget->setPalette(palette);
+}
+
+QPushButton *makePictureButton(const ControlSpec &spec, QWidget *parent)
+{
+    auto *button = new QPushButton(parent);
+    const QPixmap picture(spec.caption);
+    button->setIcon(picture);
+    button->setIconSize(picture.size());
+    paintBackground(button, Qt::white);
+    return button;
+}
+
+QWidget *makeControl(const ControlSpec &spec, QWidget *parent)
+{
+    switch (spec.kind) {
+    case ControlKind::Label:
+    case ControlKind::Title:
+    case ControlKind::PowerballLabel:
+    case ControlKind::RowLabel: {
+        auto *label = new QLabel(spec.caption, parent);
+        label->setAlignment(spec.alignment);
+        if (spec.kind == ControlKind::Label)
+            paintBackground(label, Qt::white);
+        if (spec.kind == ControlKind::Title)
+            label->setFont(titleFont());
+        if (spec.kind == ControlKind::PowerballLabel)
+            paintBackground(label, QColor(255, 255, 0));
+        if (spec.kind == ControlKind::RowLabel) {
+            paintBackground(label, Qt::black);
+            setTextColor(label, spec.textColor);
+            label->setFont(rowLabelFont());
+        }
+        return label;
+    }
+    case ControlKind::Logo: {
+        auto *logo = new QLabel(parent);
+        logo->setPixmap(QPixmap(spec.caption));
+        logo->setScaledContents(true);
+        return logo;
+    }
+    case ControlKind::PictureButton:
+        return makePictureButton(spec, parent);
+    case ControlKind::Frame: {
+        auto *frame = new QGroupBox(spec.caption, parent);
+        paintBackground(frame, Qt::white);
+        return frame;
+    }
+    case ControlKind::ComboBox: {
+        auto *combo = new QComboBox(parent);
+        combo->setEditable(true);
+        // What the user types is a board count to read, not a new list item.
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        return combo;
+    }
+    case ControlKind::PushButton:
+        return new QPushButton(spec.caption, parent);
+    case ControlKind::BallImage:
+        return new BallImage(parent);
+    case ControlKind::FrameShape:
+        return new FrameShape(parent);
+    }
+    return nullptr;
+}
+
+} // namespace
+
+Frmlotto::Frmlotto(QWidget *parent) : QMainWindow(parent)
+{
+    setWindowTitle(QStringLiteral("Ziventa"));
+    setObjectName(QStringLiteral("Frmlotto"));
+    client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    paintBackground(client, Qt::white);
+    client->setFont(controlFont());
+    setCentralWidget(client);
+
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    buildControls(screen ? screen->logicalDotsPerInch() : 96.0);
+    buildMenus();
+    connectEvents();
+    Form_Load();
+
+    resize(clientSize().width(), clientSize().height() + menuBar()->sizeHint().height());
+    if (screen)
+        move(screen->availableGeometry().center() - rect().center());
+    CmdLotto->setFocus();
+}
+
+Frmlotto::~Frmlotto() = default;
+
+QSize Frmlotto::clientSize() const
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const qreal dpi = screen ? screen->logicalDotsPerInch() : 96.0;
+    return {twipsToPixels(ClientWidthTwips, dpi), twipsToPixels(ClientHeightTwips, dpi)};
+}
+
+void Frmlotto::buildControls(qreal dpi)
+{
+    std::map<QString, QWidget *> byName;
+    std::vector<std::pair<int, QWidget *>> tabStops;
+    for (const ControlSpec &spec : controlTable()) {
+        QWidget *parent = spec.parent.isEmpty() ? client : byName.at(spec.parent);
+        QWidget *control = makeControl(spec, parent);
+        control->setObjectName(spec.name);
+        control->setGeometry(twipsToPixels(spec.twips, dpi));
+        byName[spec.name] = control;
+        if (control->focusPolicy() != Qt::NoFocus)
+            tabStops.emplace_back(spec.tabIndex, control);
+    }
+
+    auto find = [&](const char *name) { return byName.at(QString::fromLatin1(name)); };
+    Combo1 = qobject_cast<QComboBox *>(find("Combo1"));
+    CmdLotto = qobject_cast<QPushButton *>(find("CmdLotto"));
+    CmdPowerball = qobject_cast<QPushButton *>(find("CmdPowerball"));
+    Command1 = qobject_cast<QPushButton *>(find("Command1"));
+    Command2 = qobject_cast<QPushButton *>(find("Command2"));
+    cmdexit = qobject_cast<QPushButton *>(find("cmdexit"));
+    Label2 = qobject_cast<QLabel *>(find("Label2"));
+    lblpowerball = qobject_cast<QLabel *>(find("lblpowerball"));
+    for (int k = 1; k <= draw::BoardCount; ++k) {
+        for (int p = 1; p <= draw::BallsPerBoard; ++p)
+            boardImages[k - 1][p - 1] = qobject_cast<BallImage *>(byName.at(ballImageName(k, p)));
+        frameShapes[k - 1] = qobject_cast<FrameShape *>(byName.at(frameShapeName(k)));
+        frameShapes[k - 1]->hide();
+    }
+    lblpowerball->hide();
+
+    // The game buttons lie over Frame1 and must stay in front of it.
+    CmdLotto->raise();
+    CmdPowerball->raise();
+
+    // Focus moves by tab index, as the window was designed.
+    std::sort(tabStops.begin(), tabStops.end(),
+              [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < tabStops.size(); ++i)
+        setTabOrder(tabStops[i - 1].second, tabStops[i].second);
+    for (QPushButton *button : {CmdLotto, CmdPowerball, Command1, Command2, cmdexit}) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
+}
+
+void Frmlotto::buildMenus()
+{
+    auto addMenu = [this](const char *name, const QString &caption) {
+        QMenu *menu = menuBar()->addMenu(caption);
+        menu->setObjectName(QString::fromLatin1(name));
+        return menu;
+    };
+    auto addEntry = [this](QMenu *menu, const char *name, const QString &caption, const QKeySequence &key) {
+        QAction *action = menu->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(key);
+        // The shortcuts work from anywhere in the window, the menus closed.
+        addAction(action);
+        return action;
+    };
+    QMenu *mnufile = addMenu("mnufile", QStringLiteral("File"));
+    mnulotto = addEntry(mnufile, "mnulotto", QStringLiteral("Lotto"), QKeySequence(Qt::CTRL | Qt::Key_L));
+    mnuPowerball = addEntry(mnufile, "mnuPowerball", QStringLiteral("Powerball"), QKeySequence(Qt::CTRL | Qt::Key_P));
+    mnuPrint = addEntry(mnufile, "mnuPrint", QStringLiteral("Print"), {});
+    mnuexit = addEntry(mnufile, "mnuexit", QStringLiteral("Exit"), QKeySequence(Qt::CTRL | Qt::Key_X));
+    QMenu *mnuabt = addMenu("mnuabt", QStringLiteral("About"));
+    mnuabtus = addEntry(mnuabt, "mnuabtus", QStringLiteral("About Us"), {});
+    QMenu *mnuHelp = addMenu("mnuHelp", QStringLiteral("Help"));
+    mnuViewhelp = addEntry(mnuHelp, "mnuViewhelp", QStringLiteral("View Help"), {});
+    mnuDis = addEntry(mnuHelp, "mnuDis", QStringLiteral("Disclaimer"), {});
+}
+
+void Frmlotto::connectEvents()
+{
+    connect(CmdLotto, &QPushButton::clicked, this, &Frmlotto::CmdLotto_Click);
+    connect(mnulotto, &QAction::triggered, this, &Frmlotto::mnulotto_Click);
+    connect(CmdPowerball, &QPushButton::clicked, this, &Frmlotto::CmdPowerball_Click);
+    connect(mnuPowerball, &QAction::triggered, this, &Frmlotto::mnuPowerball_Click);
+    connect(Command1, &QPushButton::clicked, this, &Frmlotto::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Frmlotto::Command2_Click);
+    connect(mnuPrint, &QAction::triggered, this, &Frmlotto::mnuPrint_Click);
+    connect(cmdexit, &QPushButton::clicked, this, &Frmlotto::cmdexit_Click);
+    connect(mnuexit, &QAction::triggered, this, &Frmlotto::mnuexit_Click);
+    connect(mnuabtus, &QAction::triggered, this, &Frmlotto::mnuabtus_Click);
+    connect(mnuViewhelp, &QAction::triggered, this, &Frmlotto::mnuViewhelp_Click);
+    connect(mnuDis, &QAction::triggered, this, &Frmlotto::mnuDis_Click);
+}
+
+void Frmlotto::Form_Load()
+{
+    for (int n = 1; n <= 6; ++n)
+        Combo1->insertItem(n - 1, QString::number(n));
+    Combo1->setCurrentIndex(-1);
+    Combo1->setEditText(QString());
+}
+
+} // namespace app

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "draw/BoardNumbers.h"
+
+#include <QMainWindow>
+#include <array>
+#include <cstdint>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+namespace app {
+
+class BallImage;
+class FrameShape;
+
+// The main window. It owns everything that outlives one click: the twelve
+// board arrays, LottoPending and the controls the draws fill.
+class Frmlotto : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit Frmlotto(QWidget *parent = nullptr);
+    ~Frmlotto() override;
+
+    // LottoNumbers[k - 1] and PowerballNumbers[k - 1] are board k's numbers.
+    std::array<draw::BoardNumbers, draw::BoardCount> LottoNumbers{};
+    std::array<draw::BoardNumbers, draw::BoardCount> PowerballNumbers{};
+    // 1 when the boards on screen are Lotto boards, 0 when they are Powerball.
+    std::int16_t LottoPending = 0;
+    // How many boards the last click that drew put on screen; 0 before any.
+    std::int16_t ShownBoards = 0;
+
+    // The client area's size in pixels on this screen.
+    QSize clientSize() const;
+
+public slots:
+    void CmdLotto_Click();
+    void mnulotto_Click();
+    void CmdPowerball_Click();
+    void mnuPowerball_Click();
+    void Command1_Click();
+    void Command2_Click();
+    void mnuPrint_Click();
+    void cmdexit_Click();
+    void mnuexit_Click();
+    void mnuabtus_Click();
+    void mnuViewhelp_Click();
+    void mnuDis_Click();
+
+private:
+    void buildControls(qreal dpi);
+    void buildMenus();
+    void connectEvents();
+    void Form_Load();
+
+    QWidget *client = nullptr;
+    QComboBox *Combo1 = nullptr;
+    QPushButton *CmdLotto = nullptr;
+    QPushButton *CmdPowerball = nullptr;
+    QPushButton *Command1 = nullptr;
+    QPushButton *Command2 = nullptr;
+    QPushButton *cmdexit = nullptr;
+    QLabel *Label2 = nullptr;
+    QLabel *lblpowerball = nullptr;
+    // boardImages[k - 1][p - 1] shows position p of board k.
+    std::array<std::array<BallImage *, draw::BallsPerBoard>, draw::BoardCount> boardImages{};
+    std::array<FrameShape *, draw::BoardCount> frameShapes{};
+
+    QAction *mnulotto = nullptr;
+    QAction *mnuPowerball = nullptr;
+    QAction *mnuPrint = nullptr;
+    QAction *mnuexit = nullptr;
+    QAction *mnuabtus = nullptr;
+    QAction *mnuViewhelp = nullptr;
+    QAction *mnuDis = nullptr;
+};
+
+} // namespace app

@@ -1,0 +1,43 @@
+#include "support/ScriptedModalUi.h"
+
+#include <QPrinter>
+
+ScriptedModalUi::ScriptedModalUi()
+{
+    platform::setModalUi(this);
+}
+
+ScriptedModalUi::~ScriptedModalUi()
+{
+    platform::setModalUi(nullptr);
+}
+
+int ScriptedModalUi::messageBox(QWidget *, const QString &text, int style, const QString &title)
+{
+    messages.append({text, style, title});
+    if (!messageAnswers.isEmpty())
+        return messageAnswers.takeFirst();
+    const int buttons = style & 0x0F;
+    if (buttons == platform::Style::OkOnly)
+        return platform::Answer::Ok;
+    return buttons == platform::Style::YesNo ? platform::Answer::No : platform::Answer::Cancel;
+}
+
+QString ScriptedModalUi::saveAsFileName(QWidget *, const platform::SaveAsRequest &request)
+{
+    saveRequests.append(request);
+    return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
+}
+
+platform::PrintChoice ScriptedModalUi::printDialog(QWidget *, QPrinter &printer)
+{
+    ++printDialogs;
+    if (printAnswers.isEmpty())
+        return {};
+    const PrintAnswer answer = printAnswers.takeFirst();
+    if (!answer.pdfFile.isEmpty()) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(answer.pdfFile);
+    }
+    return {answer.accepted, answer.copies};
+}

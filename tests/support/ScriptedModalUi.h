@@ -1,0 +1,43 @@
+#pragma once
+
+#include "platform/ModalUi.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// Answers every modal question of the program from a script and records what
+// was asked. It installs itself for its lifetime.
+class ScriptedModalUi final : public platform::ModalUi {
+public:
+    struct Message {
+        QString text;
+        int style;
+        QString title;
+    };
+    struct PrintAnswer {
+        bool accepted = false;
+        int copies = 1;
+        QString pdfFile; // where the printer writes; empty leaves the printer as it is
+    };
+
+    ScriptedModalUi();
+    ~ScriptedModalUi() override;
+    ScriptedModalUi(const ScriptedModalUi &) = delete;
+    ScriptedModalUi &operator=(const ScriptedModalUi &) = delete;
+
+    // Queued answers, used first to last. A message box with no answer left
+    // gets OK when it only has OK, else Cancel (or No), so an unscripted
+    // question never agrees to anything.
+    QList<int> messageAnswers;
+    QStringList saveAnswers;       // no answer left: cancelled
+    QList<PrintAnswer> printAnswers; // no answer left: cancelled
+
+    QList<Message> messages;
+    QList<platform::SaveAsRequest> saveRequests;
+    int printDialogs = 0;
+
+    int messageBox(QWidget *parent, const QString &text, int style, const QString &title) override;
+    QString saveAsFileName(QWidget *parent, const platform::SaveAsRequest &request) override;
+    platform::PrintChoice printDialog(QWidget *parent, QPrinter &printer) override;
+};
