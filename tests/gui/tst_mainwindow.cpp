@@ -1,6 +1,7 @@
 // The main window as the user first sees it, and what it does with typing.
 #include "app/Frmlotto.h"
 #include "app/Layout.h"
+#include "support/ScriptedModalUi.h"
 #include "support/TestMain.h"
 
 #include <QAction>
@@ -20,6 +21,8 @@ using app::Frmlotto;
 class TestMainWindow : public QObject {
     Q_OBJECT
 
+    // Answers what the window asks (Ctrl+X asks whether to exit: No).
+    ScriptedModalUi modalUi;
     std::unique_ptr<Frmlotto> window;
 
     template <typename T = QWidget>
