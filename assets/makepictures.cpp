@@ -265,26 +265,17 @@ bool write(const Picture &picture, const QImage &image, const QString &path, QSt
     return false;
 }
 
-int bmpBitsPerPixel(const QString &path)
+// The bits per pixel as the file's header states them: a 16-bit little-endian
+// word at offset 28 of a bitmap, 12 of an icon's first directory entry.
+int headerBitsPerPixel(const QString &path, int offset)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return 0;
-    const QByteArray header = file.read(30);
-    if (header.size() < 30)
+    const QByteArray header = file.read(offset + 2);
+    if (header.size() < offset + 2)
         return 0;
-    return uchar(header[28]) | (uchar(header[29]) << 8);
-}
-
-int icoBitsPerPixel(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return 0;
-    const QByteArray header = file.read(14);
-    if (header.size() < 14)
-        return 0;
-    return uchar(header[12]) | (uchar(header[13]) << 8);
+    return uchar(header[offset]) | (uchar(header[offset + 1]) << 8);
 }
 
 // Reads the file back the way the program will and reports what is wrong, if anything.
@@ -301,10 +292,10 @@ QString verify(const Picture &picture, const QString &path)
             .arg(back.width()).arg(back.height())
             .arg(picture.size.width()).arg(picture.size.height());
     }
-    if (picture.format == Format::Ico && icoBitsPerPixel(path) != 8)
-        return QStringLiteral("has %1 bits per pixel, not 8").arg(icoBitsPerPixel(path));
-    if (picture.format == Format::Bmp && bmpBitsPerPixel(path) != 24)
-        return QStringLiteral("has %1 bits per pixel, not 24").arg(bmpBitsPerPixel(path));
+    if (picture.format == Format::Ico && headerBitsPerPixel(path, 12) != 8)
+        return QStringLiteral("has %1 bits per pixel, not 8").arg(headerBitsPerPixel(path, 12));
+    if (picture.format == Format::Bmp && headerBitsPerPixel(path, 28) != 24)
+        return QStringLiteral("has %1 bits per pixel, not 24").arg(headerBitsPerPixel(path, 28));
     if (picture.format == Format::Ico || picture.format == Format::Gif) {
         const size_t colours = distinctColours(back.convertToFormat(QImage::Format_ARGB32)).size();
         if (colours > 256)
