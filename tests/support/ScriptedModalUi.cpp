@@ -26,6 +26,8 @@ int ScriptedModalUi::messageBox(QWidget *, const QString &text, int style, const
 QString ScriptedModalUi::saveAsFileName(QWidget *, const platform::SaveAsRequest &request)
 {
     saveRequests.append(request);
+    if (whileSaveAsOpen)
+        whileSaveAsOpen();
     return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
 }
 

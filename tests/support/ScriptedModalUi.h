@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 // Answers every modal question of the program from a script and records what
 // was asked. It installs itself for its lifetime.
@@ -32,6 +33,9 @@ public:
     QList<int> messageAnswers;
     QStringList saveAnswers;       // no answer left: cancelled
     QList<PrintAnswer> printAnswers; // no answer left: cancelled
+    // Runs while the Save As dialog is open, before it answers: what the
+    // world does while the user is still choosing.
+    std::function<void()> whileSaveAsOpen;
 
     QList<Message> messages;
     QList<platform::SaveAsRequest> saveRequests;
