@@ -41,5 +41,11 @@ platform::PrintChoice ScriptedModalUi::printDialog(QWidget *, QPrinter &printer)
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(answer.pdfFile);
     }
+    if (answer.pageLayout.isValid())
+        printer.setPageLayout(answer.pageLayout);
+    if (!answer.pages.isEmpty()) {
+        printer.setPrintRange(QPrinter::PageRange);
+        printer.setPageRanges(answer.pages);
+    }
     return {answer.accepted, answer.copies};
 }

@@ -3,6 +3,8 @@
 #include "platform/ModalUi.h"
 
 #include <QList>
+#include <QPageLayout>
+#include <QPageRanges>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -20,6 +22,8 @@ public:
         bool accepted = false;
         int copies = 1;
         QString pdfFile; // where the printer writes; empty leaves the printer as it is
+        QPageLayout pageLayout; // the paper chosen; invalid leaves the printer's own
+        QPageRanges pages;      // the pages chosen; empty chooses all
     };
 
     ScriptedModalUi();
