@@ -4,6 +4,7 @@
 
 #include "drawings.h"
 
+#include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -178,6 +179,61 @@ bool writeGif(const QImage &indexed, const QString &path, QString *error)
     return ok;
 }
 
+// Qt's icon writer always stores 32 bits per pixel; a 256-colour icon is an
+// 8-bit bitmap with a one-bit transparency mask, so the icon is written here.
+bool writeIco8(const QImage &image, const QString &path, QString *error)
+{
+    // A see-through pixel must be black in the colour bitmap, or the desktop
+    // would XOR its colour into what shows behind the icon.
+    QImage flat = toIndexed8(image).convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < flat.height(); ++y)
+        for (int x = 0; x < flat.width(); ++x)
+            if (qAlpha(flat.pixel(x, y)) < 128)
+                flat.setPixel(x, y, qRgba(0, 0, 0, 0));
+    const QImage indexed = toIndexed8(flat);
+    const int w = indexed.width();
+    const int h = indexed.height();
+    const int maskStride = ((w + 31) / 32) * 4;
+    const int pixelStride = ((w + 3) / 4) * 4;
+    const quint32 imageBytes = 40 + 256 * 4 + quint32(h * (pixelStride + maskStride));
+
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        *error = file.errorString();
+        return false;
+    }
+    QDataStream out(&file);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out << quint16(0) << quint16(1) << quint16(1);                       // icon directory, one image
+    out << quint8(w) << quint8(h) << quint8(0) << quint8(0)               // 0 colours means 256
+        << quint16(1) << quint16(8) << imageBytes << quint32(6 + 16);
+    out << quint32(40) << qint32(w) << qint32(2 * h) << quint16(1) << quint16(8) // height counts the mask too
+        << quint32(0) << quint32(h * (pixelStride + maskStride)) << qint32(0) << qint32(0)
+        << quint32(256) << quint32(0);
+    const QList<QRgb> table = indexed.colorTable();
+    for (int i = 0; i < 256; ++i) {
+        const QRgb c = table.value(i, qRgb(0, 0, 0));
+        out << quint8(qBlue(c)) << quint8(qGreen(c)) << quint8(qRed(c)) << quint8(0);
+    }
+    for (int y = h - 1; y >= 0; --y) { // bitmaps run bottom-up
+        const uchar *line = indexed.constScanLine(y);
+        for (int x = 0; x < pixelStride; ++x)
+            out << quint8(x < w ? line[x] : 0);
+    }
+    for (int y = h - 1; y >= 0; --y) {
+        QByteArray bits(maskStride, 0);
+        for (int x = 0; x < w; ++x)
+            if (qAlpha(table.value(indexed.pixelIndex(x, y))) < 128)
+                bits[x / 8] = char(bits[x / 8] | (0x80 >> (x % 8)));
+        out.writeRawData(bits.constData(), bits.size());
+    }
+    if (out.status() != QDataStream::Ok || !file.flush()) {
+        *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
 bool writeWithQt(const QImage &image, const QString &path, Format format, QString *error)
 {
     QImageWriter writer(path, formatName(format));
@@ -199,7 +255,7 @@ bool write(const Picture &picture, const QImage &image, const QString &path, QSt
         // RGB888 is what makes Qt's BMP writer store 24 bits per pixel.
         return writeWithQt(image.convertToFormat(QImage::Format_RGB888), path, picture.format, error);
     case Format::Ico:
-        return writeWithQt(toIndexed8(image), path, picture.format, error);
+        return writeIco8(image, path, error);
     case Format::Gif:
         // giflib creates its files readable by their owner only.
         return writeGif(toIndexed8(image), path, error)
@@ -209,15 +265,17 @@ bool write(const Picture &picture, const QImage &image, const QString &path, QSt
     return false;
 }
 
-int bmpBitsPerPixel(const QString &path)
+// The bits per pixel as the file's header states them: a 16-bit little-endian
+// word at offset 28 of a bitmap, 12 of an icon's first directory entry.
+int headerBitsPerPixel(const QString &path, int offset)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return 0;
-    const QByteArray header = file.read(30);
-    if (header.size() < 30)
+    const QByteArray header = file.read(offset + 2);
+    if (header.size() < offset + 2)
         return 0;
-    return uchar(header[28]) | (uchar(header[29]) << 8);
+    return uchar(header[offset]) | (uchar(header[offset + 1]) << 8);
 }
 
 // Reads the file back the way the program will and reports what is wrong, if anything.
@@ -234,8 +292,10 @@ QString verify(const Picture &picture, const QString &path)
             .arg(back.width()).arg(back.height())
             .arg(picture.size.width()).arg(picture.size.height());
     }
-    if (picture.format == Format::Bmp && bmpBitsPerPixel(path) != 24)
-        return QStringLiteral("has %1 bits per pixel, not 24").arg(bmpBitsPerPixel(path));
+    if (picture.format == Format::Ico && headerBitsPerPixel(path, 12) != 8)
+        return QStringLiteral("has %1 bits per pixel, not 8").arg(headerBitsPerPixel(path, 12));
+    if (picture.format == Format::Bmp && headerBitsPerPixel(path, 28) != 24)
+        return QStringLiteral("has %1 bits per pixel, not 24").arg(headerBitsPerPixel(path, 28));
     if (picture.format == Format::Ico || picture.format == Format::Gif) {
         const size_t colours = distinctColours(back.convertToFormat(QImage::Format_ARGB32)).size();
         if (colours > 256)

@@ -19,9 +19,11 @@ FrameShape::FrameShape(QWidget *parent) : QWidget(parent)
 void FrameShape::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.setPen(QPen(palette().color(QPalette::WindowText), 0));
+    // One pixel of the window wide, on the outermost pixels: on screen that is
+    // one device pixel, and a print scaled up keeps the outline in proportion.
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
 }
 
 } // namespace app

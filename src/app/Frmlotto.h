@@ -2,9 +2,11 @@
 
 #include "draw/BoardNumbers.h"
 
+#include <QDate>
 #include <QMainWindow>
 #include <array>
 #include <cstdint>
+#include <functional>
 
 class QAction;
 class QComboBox;
@@ -31,6 +33,8 @@ public:
     std::int16_t LottoPending = 0;
     // How many boards the last click that drew put on screen; 0 before any.
     std::int16_t ShownBoards = 0;
+    // Where the save reads today's date; a test puts its own clock here.
+    std::function<QDate()> today = [] { return QDate::currentDate(); };
 
     // The client area's size in pixels on this screen.
     QSize clientSize() const;

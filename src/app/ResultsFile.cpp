@@ -1,8 +1,73 @@
 #include "app/Frmlotto.h"
+#include "app/ResultsLines.h"
+#include "platform/ModalUi.h"
+
+#include <QDir>
+#include <QSaveFile>
 
 namespace app {
 
-// Saving is not written yet: the save button does nothing so far.
-void Frmlotto::Command1_Click() {}
+namespace {
+
+QString startFolder()
+{
+#ifdef Q_OS_WIN
+    return QStringLiteral("C:\\");
+#else
+    // The root folder is not writable for a user here; home is where they save.
+    return QDir::homePath();
+#endif
+}
+
+// The whole file is written beside its target and only then put in its
+// place, so a save that fails leaves an existing file as it was.
+bool writeLines(const QString &path, const QStringList &lines)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+        return false;
+    QByteArray bytes;
+    for (const QString &line : lines)
+        bytes += line.toUtf8() + '\n';
+    // commit() does not count a failure of its own last flush, and would put
+    // a short file in place on a full disk: flush first and stop there.
+    return file.write(bytes) == bytes.size() && file.flush() && file.commit();
+}
+
+} // namespace
+
+void Frmlotto::Command1_Click()
+{
+    // Taken first: the lines carry the day the button was pressed, however
+    // long the dialog stays open.
+    const QDate date = today();
+    if (ShownBoards == 0) {
+        platform::messageBox(this, QStringLiteral("There are no results to save yet."));
+        return;
+    }
+    // The boards on screen now, as the last click that drew left them.
+    const Game game = LottoPending == 1 ? Game::Lotto : Game::Powerball;
+    const QStringList lines = resultsLines(game, ShownBoards, game == Game::Lotto ? LottoNumbers : PowerballNumbers,
+                                           dateItem(date, QLocale::system()));
+
+    platform::SaveAsRequest request;
+    request.title = QStringLiteral("Save as");
+    request.filterDescription = QStringLiteral("Text Files{*.txt}");
+    request.filterPattern = QStringLiteral("*.txt");
+    request.startFolder = startFolder();
+    request.overwritePrompt = true;
+    request.pathMustExist = true;
+    const QString path = platform::modalUi().saveAsFileName(this, request);
+    if (path.isEmpty())
+        return;
+
+    if (!writeLines(path, lines)) {
+        platform::messageBox(this, QStringLiteral("Unable to save current content to the disk...!"),
+                             platform::Style::Critical, QStringLiteral("Error saving file"));
+        setWindowTitle(QStringLiteral("File not saved...!"));
+        return;
+    }
+    setWindowTitle(QStringLiteral("Ziventa"));
+}
 
 } // namespace app

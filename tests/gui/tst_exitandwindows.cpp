@@ -4,6 +4,7 @@
 #include "info/HelpWindows.h"
 #include "info/WindowInstance.h"
 #include "info/frmAbout.h"
+#include "support/FindControl.h"
 #include "support/ScriptedModalUi.h"
 #include "support/TestMain.h"
 
@@ -63,10 +64,7 @@ int visibleTopLevels(const QString &name)
 template <typename T = QWidget>
 T *child(QWidget *window, const char *name)
 {
-    T *found = window->findChild<T *>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("no control %s in %s", name, qPrintable(window->objectName()));
-    return found;
+    return findControl<T>(*window, QString::fromLatin1(name));
 }
 
 QString labelText(QWidget *window, const char *name)

@@ -1,6 +1,7 @@
 // The main window as the user first sees it, and what it does with typing.
 #include "app/Frmlotto.h"
 #include "app/Layout.h"
+#include "support/FindControl.h"
 #include "support/ScriptedModalUi.h"
 #include "support/TestMain.h"
 
@@ -28,10 +29,7 @@ class TestMainWindow : public QObject {
     template <typename T = QWidget>
     T *control(const QString &name) const
     {
-        T *found = window->findChild<T *>(name);
-        if (!found)
-            qFatal("no control %s", qPrintable(name));
-        return found;
+        return findControl<T>(*window, name);
     }
 
     QStringList comboItems() const

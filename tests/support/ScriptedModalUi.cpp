@@ -28,6 +28,8 @@ int ScriptedModalUi::messageBox(QWidget *, const QString &text, int style, const
 QString ScriptedModalUi::saveAsFileName(QWidget *, const platform::SaveAsRequest &request)
 {
     saveRequests.append(request);
+    if (whileSaveAsOpen)
+        whileSaveAsOpen();
     return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
 }
 
@@ -40,6 +42,12 @@ platform::PrintChoice ScriptedModalUi::printDialog(QWidget *, QPrinter &printer)
     if (!answer.pdfFile.isEmpty()) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(answer.pdfFile);
+    }
+    if (answer.pageLayout.isValid())
+        printer.setPageLayout(answer.pageLayout);
+    if (!answer.pages.isEmpty()) {
+        printer.setPrintRange(QPrinter::PageRange);
+        printer.setPageRanges(answer.pages);
     }
     return {answer.accepted, answer.copies};
 }

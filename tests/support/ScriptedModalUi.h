@@ -3,8 +3,11 @@
 #include "platform/ModalUi.h"
 
 #include <QList>
+#include <QPageLayout>
+#include <QPageRanges>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 // Answers every modal question of the program from a script and records what
 // was asked. It installs itself for its lifetime.
@@ -19,6 +22,8 @@ public:
         bool accepted = false;
         int copies = 1;
         QString pdfFile; // where the printer writes; empty leaves the printer as it is
+        QPageLayout pageLayout; // the paper chosen; invalid leaves the printer's own
+        QPageRanges pages;      // the pages chosen; empty chooses all
     };
 
     ScriptedModalUi();
@@ -34,6 +39,9 @@ public:
     QList<int> messageAnswers;
     QStringList saveAnswers;       // no answer left: cancelled
     QList<PrintAnswer> printAnswers; // no answer left: cancelled
+    // Runs while the Save As dialog is open, before it answers: what the
+    // world does while the user is still choosing.
+    std::function<void()> whileSaveAsOpen;
 
     QList<Message> messages;
     QList<platform::SaveAsRequest> saveRequests;

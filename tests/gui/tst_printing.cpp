@@ -1,0 +1,480 @@
+// Printing the window: the Print dialog, one whole window per copy, and what
+// reaches the page.
+#include "app/Frmlotto.h"
+#include "app/Layout.h"
+#include "app/Printing.h"
+#include "draw/BallPictures.h"
+#include "support/ScriptedModalUi.h"
+#include "support/FindControl.h"
+#include "support/TestMain.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPaintEngine>
+#include <QPrintEngine>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
+#include <functional>
+#include <memory>
+
+using app::Frmlotto;
+
+namespace {
+
+// The pages of a PDF as Qt writes it: one "/Type /Page" object per page.
+int pdfPageCount(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return 0;
+    static const QRegularExpression pageObject(QStringLiteral("/Type\\s*/Page(?!s)"));
+    const QString text = QString::fromLatin1(file.readAll());
+    int pages = 0;
+    for (auto it = pageObject.globalMatch(text); it.hasNext(); it.next())
+        ++pages;
+    return pages;
+}
+
+// Every page of a PDF as a picture at dpi, first to last; empty when the
+// file cannot be read or pdftoppm (poppler-utils) is missing.
+QList<QImage> rasterise(const QString &pdf, int dpi)
+{
+    QTemporaryDir dir;
+    QProcess tool;
+    tool.start(QStringLiteral("pdftoppm"),
+               {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-png"), pdf, dir.filePath("page")});
+    if (!tool.waitForFinished(60000) || tool.exitStatus() != QProcess::NormalExit || tool.exitCode() != 0)
+        return {};
+    QList<QImage> pages;
+    // pdftoppm pads the page numbers to one width, so the names sort as the pages do.
+    for (const QString &name : QDir(dir.path()).entryList({"page-*.png"}, QDir::Files, QDir::Name))
+        pages << QImage(dir.filePath(name)).convertToFormat(QImage::Format_RGB32);
+    return pages;
+}
+
+// The Print dialog's answer: printing copies to file, or cancelled.
+ScriptedModalUi::PrintAnswer printTo(const QString &file, int copies, bool accepted = true)
+{
+    ScriptedModalUi::PrintAnswer answer;
+    answer.accepted = accepted;
+    answer.copies = copies;
+    answer.pdfFile = file;
+    return answer;
+}
+
+bool isBlank(const QImage &image)
+{
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 200)
+                return false;
+    return true;
+}
+
+// The mean difference per colour channel (0 to 255) of two pictures over rect.
+double meanDifference(const QImage &a, const QImage &b, const QRect &rect)
+{
+    double sum = 0;
+    for (int y = rect.top(); y <= rect.bottom(); ++y) {
+        for (int x = rect.left(); x <= rect.right(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
+        }
+    }
+    return sum / (3.0 * rect.width() * rect.height());
+}
+
+double share(const QImage &image, const QRect &rect, const std::function<bool(QRgb)> &test)
+{
+    int hits = 0;
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            hits += test(image.pixel(x, y)) ? 1 : 0;
+    return double(hits) / (rect.width() * rect.height());
+}
+
+// A print engine that prints nowhere: it counts jobs and what each job drew,
+// and lets chosen jobs fail to start.
+class RecordingPaintEngine final : public QPaintEngine {
+public:
+    RecordingPaintEngine() : QPaintEngine(AllFeatures) {}
+    QSet<int> failingJobs; // counted from 1
+    int jobsTried = 0;
+    QList<int> drawnPerJob; // one entry per job that started
+
+    bool begin(QPaintDevice *) override
+    {
+        if (failingJobs.contains(++jobsTried))
+            return false;
+        drawnPerJob << 0;
+        return true;
+    }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState &) override {}
+    void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override { ++drawnPerJob.last(); }
+    void drawImage(const QRectF &, const QImage &, const QRectF &, Qt::ImageConversionFlags) override { ++drawnPerJob.last(); }
+    void drawTextItem(const QPointF &, const QTextItem &) override { ++drawnPerJob.last(); }
+    void drawPath(const QPainterPath &) override { ++drawnPerJob.last(); }
+    void drawPolygon(const QPointF *, int, PolygonDrawMode) override { ++drawnPerJob.last(); }
+    void drawRects(const QRectF *, int) override { ++drawnPerJob.last(); }
+    void drawLines(const QLineF *, int) override { ++drawnPerJob.last(); }
+    Type type() const override { return User; }
+};
+
+class RecordingPrintEngine final : public QPrintEngine {
+public:
+    QMap<int, QVariant> properties;
+    int newPages = 0;
+
+    void setProperty(PrintEnginePropertyKey key, const QVariant &value) override { properties[key] = value; }
+    QVariant property(PrintEnginePropertyKey key) const override { return properties.value(key); }
+    bool newPage() override { return ++newPages, true; }
+    bool abort() override { return false; }
+    int metric(QPaintDevice::PaintDeviceMetric metric) const override
+    {
+        switch (metric) {
+        case QPaintDevice::PdmWidth: return 2400;
+        case QPaintDevice::PdmHeight: return 3300;
+        case QPaintDevice::PdmDevicePixelRatio: return 1;
+        case QPaintDevice::PdmDevicePixelRatioScaled: return int(QPaintDevice::devicePixelRatioFScale());
+        case QPaintDevice::PdmDepth: return 24;
+        case QPaintDevice::PdmNumColors: return INT_MAX;
+        case QPaintDevice::PdmWidthMM: return 203;
+        case QPaintDevice::PdmHeightMM: return 279;
+        default: return 300; // every resolution
+        }
+    }
+    QPrinter::PrinterState printerState() const override { return QPrinter::Idle; }
+};
+
+class RecordingPrinter final : public QPrinter {
+public:
+    RecordingPrinter() { setEngines(&print, &paint); }
+    RecordingPrintEngine print;
+    RecordingPaintEngine paint;
+};
+
+// Qt's CUPS engine keeps the options its Print dialog sends to the server
+// under this key.
+constexpr auto CupsOptions = QPrintEngine::PrintEnginePropertyKey(0xfe00);
+
+} // namespace
+
+class TestPrinting : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<Frmlotto> window;
+    std::unique_ptr<ScriptedModalUi> ui;
+    std::unique_ptr<QTemporaryDir> folder;
+
+    template <typename T = QWidget>
+    T *control(const QString &name) const
+    {
+        return findControl<T>(*window, name);
+    }
+
+    QString pdf(const char *name) const { return folder->filePath(QString::fromLatin1(name)); }
+
+    // The two ways to print: the picture button, clicked, and the menu entry.
+    void print(const QString &entry)
+    {
+        if (entry == QLatin1String("Command2"))
+            QTest::mouseClick(control<QPushButton>(entry), Qt::LeftButton);
+        else
+            window->findChild<QAction *>(entry)->trigger();
+    }
+
+    // The window after a Powerball game of two boards, shown without drawing:
+    // it is the window's picture that must reach the page.
+    void showPowerballBoards()
+    {
+        const int boards[2][6] = {{3, 11, 19, 27, 35, 7}, {5, 14, 22, 31, 44, 12}};
+        for (int k = 1; k <= 2; ++k) {
+            for (int p = 1; p <= 6; ++p) {
+                const int n = boards[k - 1][p - 1];
+                control<QLabel>(app::ballImageName(k, p))->setPixmap(QPixmap(draw::ballPicturePath(n)));
+                window->PowerballNumbers[k - 1][p] = std::int16_t(n);
+            }
+            control(app::frameShapeName(k))->show();
+        }
+        control("lblpowerball")->show();
+        control<QLabel>("Label2")->setText(QStringLiteral("PowerBall"));
+        control<QPushButton>("CmdPowerball")->setText(QStringLiteral("Roll Again..."));
+        control<QComboBox>("Combo1")->setCurrentIndex(1);
+        window->LottoNumbers[0] = {0, 1, 2, 3, 4, 5, 6};
+        window->LottoPending = 1;
+    }
+
+    // Everything a print must leave as it was.
+    QStringList state() const
+    {
+        QStringList s;
+        for (const auto *boards : {&window->LottoNumbers, &window->PowerballNumbers})
+            for (const draw::BoardNumbers &board : *boards)
+                for (std::int16_t n : board)
+                    s << QString::number(n);
+        s << QString::number(window->LottoPending) << control<QComboBox>("Combo1")->currentText()
+          << control<QLabel>("Label2")->text() << control<QPushButton>("CmdLotto")->text()
+          << control<QPushButton>("CmdPowerball")->text() << window->windowTitle();
+        return s;
+    }
+
+private slots:
+    void init()
+    {
+        folder = std::make_unique<QTemporaryDir>();
+        ui = std::make_unique<ScriptedModalUi>();
+        window = std::make_unique<Frmlotto>();
+        showPowerballBoards();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    void cleanup()
+    {
+        window.reset();
+        ui.reset();
+        folder.reset();
+    }
+
+    void copiesAsChosen_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<int>("copies");
+        QTest::addColumn<QPageRanges>("pagesChosen");
+        QTest::addColumn<int>("pages");
+        const QPageRanges all;
+        QPageRanges secondOnly;
+        secondOnly.addPage(2);
+        QTest::newRow("cancel, button") << "Command2" << false << 1 << all << 0;
+        QTest::newRow("cancel, menu") << "mnuPrint" << false << 3 << all << 0;
+        QTest::newRow("one copy, button") << "Command2" << true << 1 << all << 1;
+        QTest::newRow("one copy, menu") << "mnuPrint" << true << 1 << all << 1;
+        QTest::newRow("three copies, button") << "Command2" << true << 3 << all << 3;
+        QTest::newRow("three copies, menu") << "mnuPrint" << true << 3 << all << 3;
+        QTest::newRow("no copies") << "Command2" << true << 0 << all << 0;
+        QTest::newRow("fewer than none") << "mnuPrint" << true << -2 << all << 0;
+        QTest::newRow("page 2 chosen, three copies") << "Command2" << true << 3 << secondOnly << 3;
+    }
+
+    void copiesAsChosen()
+    {
+        QFETCH(QString, entry);
+        QFETCH(bool, accepted);
+        QFETCH(int, copies);
+        QFETCH(QPageRanges, pagesChosen);
+        QFETCH(int, pages);
+        const QStringList before = state();
+        ScriptedModalUi::PrintAnswer answer = printTo(pdf("out.pdf"), copies, accepted);
+        answer.pages = pagesChosen;
+        ui->printAnswers << answer;
+
+        print(entry);
+
+        QCOMPARE(ui->printDialogs, 1);
+        QVERIFY(ui->messages.isEmpty());
+        QCOMPARE(state(), before);
+        QCOMPARE(QFile::exists(pdf("out.pdf")), pages > 0);
+        QCOMPARE(pdfPageCount(pdf("out.pdf")), pages);
+        if (pages == 0)
+            return;
+        const QList<QImage> printed = rasterise(pdf("out.pdf"), 24);
+        QVERIFY2(printed.size() == pages, "pdftoppm (poppler-utils) reads the printed file");
+        QVERIFY(!isBlank(printed.first()));
+        for (const QImage &page : printed)
+            QCOMPARE(page, printed.first());
+    }
+
+    void buttonAndMenuPrintAlike()
+    {
+        ui->printAnswers << printTo(pdf("button.pdf"), 2)
+                         << printTo(pdf("menu.pdf"), 2);
+        print("Command2");
+        print("mnuPrint");
+        const QList<QImage> button = rasterise(pdf("button.pdf"), 40);
+        QCOMPARE(button.size(), 2);
+        QCOMPARE(rasterise(pdf("menu.pdf"), 40), button);
+    }
+
+    // The page shows the window as it is: its balls, the frames round the
+    // powerballs and "PowerBall No:", in proportion, across the page.
+    void pageShowsTheWindow()
+    {
+        const int dpi = 150;
+        const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
+                             QPageLayout::Millimeter);
+        ScriptedModalUi::PrintAnswer answer = printTo(pdf("page.pdf"), 1);
+        answer.pageLayout = a4;
+        ui->printAnswers << answer;
+        print("Command2");
+        const QList<QImage> printed = rasterise(pdf("page.pdf"), dpi);
+        QVERIFY2(printed.size() == 1, "pdftoppm (poppler-utils) reads the printed file");
+        const QImage page = printed.first();
+        const QSize paper = a4.fullRectPixels(dpi).size();
+        QVERIFY(std::abs(page.width() - paper.width()) <= 1 && std::abs(page.height() - paper.height()) <= 1);
+
+        QWidget *client = window->centralWidget();
+        const QRect target = app::fitToPage(client->size(), a4.paintRectPixels(dpi));
+        QCOMPARE(target.width(), a4.paintRectPixels(dpi).width());
+        const qreal scale = qreal(target.width()) / client->width();
+        const QImage expected = client->grab().toImage().convertToFormat(QImage::Format_RGB32)
+                                    .scaled(target.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        auto onPage = [&](const QRectF &r) {
+            return QRectF(target.left() + r.left() * scale, target.top() + r.top() * scale, r.width() * scale,
+                          r.height() * scale).toAlignedRect().intersected(target);
+        };
+        auto dark = [](QRgb c) { return qGray(c) < 100; };
+
+        // Over the whole window the page and the window's own picture differ
+        // only as sharp print and a scaled-up screen do.
+        QVERIFY(meanDifference(page.copy(target), expected, expected.rect()) < 8);
+
+        const QRect label = onPage(control("lblpowerball")->geometry());
+        QVERIFY(share(page, label, [](QRgb c) { return qRed(c) > 200 && qGreen(c) > 200 && qBlue(c) < 80; }) > 0.6);
+        QVERIFY(share(page, label, dark) > 0.03); // its text
+        QVERIFY(share(page, onPage(control("Label2")->geometry()), dark) > 0.05);
+
+        // Each ball in its cell, in its own colours: a ball of another colour
+        // differs by 40 and more, a missing one has no colour at all.
+        for (const char *ball : {"Image1", "Image4", "Image6", "Image8", "Image13"}) {
+            const QRect r = onPage(control(ball)->geometry());
+            QVERIFY2(share(page, r, [](QRgb c) { return QColor(c).hsvSaturation() > 120; }) > 0.2, ball);
+            const double difference =
+                meanDifference(page.copy(r), expected.copy(r.translated(-target.topLeft())), QRect(QPoint(), r.size()));
+            QVERIFY2(difference < 25, ball);
+        }
+
+        // A frame's side is a dark line one window pixel wide: across the
+        // middle of each side, lines of page pixels that are dark, as many as
+        // one window pixel takes on the page.
+        auto darkLines = [&](const QRectF &strip, bool vertical) {
+            const QRect r = onPage(strip);
+            int lines = 0;
+            for (int i = 0; i < (vertical ? r.width() : r.height()); ++i) {
+                const QRect line = vertical ? QRect(r.left() + i, r.top(), 1, r.height())
+                                            : QRect(r.left(), r.top() + i, r.width(), 1);
+                lines += share(page, line, dark) > 0.9 ? 1 : 0;
+            }
+            return lines;
+        };
+        auto frameDrawn = [&](int board) {
+            const QRect f = control(app::frameShapeName(board))->geometry();
+            const qreal l = f.left(), t = f.top(), r = l + f.width(), b = t + f.height();
+            const qreal w = f.width(), h = f.height();
+            const int sides[] = {darkLines({l - 1, t + h / 4, 3, h / 2}, true),
+                                 darkLines({r - 2, t + h / 4, 3, h / 2}, true),
+                                 darkLines({l + w / 4, t - 1, w / 2, 3}, false),
+                                 darkLines({l + w / 4, b - 2, w / 2, 3}, false)};
+            return std::all_of(std::begin(sides), std::end(sides), [&](int n) { return n >= int(scale); });
+        };
+        QVERIFY(frameDrawn(1));
+        QVERIFY(frameDrawn(2));
+        QVERIFY(!frameDrawn(3)); // hidden in the window, so not on the page
+    }
+
+    void failingPrinterIsSkipped_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::newRow("button") << "Command2";
+        QTest::newRow("menu") << "mnuPrint";
+    }
+
+    void failingPrinterIsSkipped()
+    {
+        QFETCH(QString, entry);
+        const QStringList before = state();
+        const QString unreachable = folder->filePath("no such folder/out.pdf");
+        ui->printAnswers << printTo(unreachable, 2)
+                         << printTo(pdf("after.pdf"), 1);
+        print(entry);
+        QVERIFY(ui->messages.isEmpty());
+        QVERIFY(!QFile::exists(unreachable));
+        QCOMPARE(state(), before);
+
+        print(entry); // the program goes on, and prints again
+        QCOMPARE(ui->printDialogs, 2);
+        QCOMPARE(pdfPageCount(pdf("after.pdf")), 1);
+        QVERIFY(ui->messages.isEmpty());
+    }
+
+    // On a printer every copy is a job of its own, handed over when it ends;
+    // a copy whose job cannot start is skipped and the next one is tried.
+    void everyCopyIsAJob_data()
+    {
+        QTest::addColumn<int>("copies");
+        QTest::addColumn<QList<int>>("failing");
+        QTest::addColumn<int>("jobsPrinted");
+        QTest::newRow("three copies") << 3 << QList<int>{} << 3;
+        QTest::newRow("the second fails") << 3 << QList<int>{2} << 2;
+        QTest::newRow("the first fails") << 2 << QList<int>{1} << 1;
+        QTest::newRow("all fail") << 2 << QList<int>{1, 2} << 0;
+    }
+
+    void everyCopyIsAJob()
+    {
+        QFETCH(int, copies);
+        QFETCH(QList<int>, failing);
+        QFETCH(int, jobsPrinted);
+        RecordingPrinter printer;
+        printer.paint.failingJobs = QSet<int>(failing.begin(), failing.end());
+        app::printCopies(printer, *window->centralWidget(), copies);
+        QCOMPARE(printer.paint.jobsTried, copies);
+        QCOMPARE(printer.paint.drawnPerJob.size(), jobsPrinted);
+        for (int drawn : printer.paint.drawnPerJob)
+            QVERIFY(drawn > 20); // the whole window, not a blank page
+        QCOMPARE(printer.print.newPages, 0);
+    }
+
+    // The dialog's copy count and page choices never reach the printer: the
+    // program makes the copies, and each is the whole window.
+    void dialogChoicesOfPagesAreDropped()
+    {
+        RecordingPrinter printer;
+        printer.setCopyCount(4);
+        printer.setPrintRange(QPrinter::PageRange);
+        printer.setFromTo(2, 3);
+        printer.print.setProperty(CupsOptions, QStringList{"page-ranges", "2-3", "sides", "two-sided-long-edge",
+                                                           "page-set", "odd", "media", "A4"});
+        app::setOnePrintPerJob(printer);
+        QCOMPARE(printer.copyCount(), 1);
+        QCOMPARE(printer.printRange(), QPrinter::AllPages);
+        QVERIFY(printer.pageRanges().isEmpty());
+        QCOMPARE(printer.print.property(CupsOptions).toStringList(),
+                 QStringList({"sides", "two-sided-long-edge", "media", "A4"}));
+    }
+
+    void fitToPage_data()
+    {
+        QTest::addColumn<QSize>("picture");
+        QTest::addColumn<QRect>("page");
+        QTest::addColumn<QRect>("placed");
+        QTest::newRow("wide picture, tall page: full width, at the top")
+            << QSize(400, 200) << QRect(10, 20, 300, 600) << QRect(10, 20, 300, 150);
+        QTest::newRow("tall picture, wide page: full height, centred")
+            << QSize(200, 400) << QRect(0, 0, 600, 300) << QRect(225, 0, 150, 300);
+        QTest::newRow("small picture grows") << QSize(10, 5) << QRect(5, 5, 200, 100) << QRect(5, 5, 200, 100);
+        QTest::newRow("nothing to place") << QSize(0, 0) << QRect(0, 0, 600, 300) << QRect();
+    }
+
+    void fitToPage()
+    {
+        QFETCH(QSize, picture);
+        QFETCH(QRect, page);
+        QFETCH(QRect, placed);
+        QCOMPARE(app::fitToPage(picture, page), placed);
+    }
+};
+
+ZIVENTA_TEST_MAIN(TestPrinting)
+#include "tst_printing.moc"

@@ -1,0 +1,371 @@
+// The save button: which boards reach the file, the dialog it asks, and what
+// a failed save leaves behind.
+#include "app/Frmlotto.h"
+#include "support/ScratchMount.h"
+#include "support/ScriptedModalUi.h"
+#include "support/TestMain.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <memory>
+#include <optional>
+
+using app::Frmlotto;
+
+namespace {
+
+enum class Game { Lotto, Powerball };
+
+// The numbers every test puts on screen: board k of each game, and the line
+// the save writes for it, after the date's zone.
+draw::BoardNumbers lottoBoard(int k)
+{
+    return {0, std::int16_t(k), std::int16_t(10 + k), std::int16_t(20 + k), std::int16_t(30 + k),
+            std::int16_t(40 + k), std::int16_t(43 + k)};
+}
+
+draw::BoardNumbers powerballBoard(int k)
+{
+    return {0, std::int16_t(k), std::int16_t(10 + k), std::int16_t(20 + k), std::int16_t(30 + k),
+            std::int16_t(40 + k), std::int16_t(14 + k)};
+}
+
+const char *const lottoTails[] = {
+    "Lotto         Board 1        1             11            21            31            41            44 ",
+    "Lotto         Board 2        2             12            22            32            42            45 ",
+    "Lotto         Board 3        3             13            23            33            43            46 ",
+    "Lotto         Board 4        4             14            24            34            44            47 ",
+    "Lotto         Board 5        5             15            25            35            45            48 ",
+    "Lotto         Board 6        6             16            26            36            46            49 ",
+};
+
+const char *const powerballTails[] = {
+    "PowerBall     Board 1        1             11            21            31            41           -              15 ",
+    "PowerBall     Board 2        2             12            22            32            42           -              16 ",
+    "PowerBall     Board 3        3             13            23            33            43           -              17 ",
+    "PowerBall     Board 4        4             14            24            34            44           -              18 ",
+    "PowerBall     Board 5        5             15            25            35            45           -              19 ",
+    "PowerBall     Board 6        6             16            26            36            46           -              20 ",
+};
+
+#ifdef Q_OS_WIN
+constexpr char LineEnd[] = "\r\n";
+#else
+constexpr char LineEnd[] = "\n";
+#endif
+
+const QDate PressedOn(2024, 3, 5);
+
+// The file the save writes for boards 1 to n of game, dated date.
+QByteArray expectedFile(Game game, int n, const QDate &date = PressedOn)
+{
+    const QString dateText = QLocale::system().toString(date, QLocale::ShortFormat);
+    QByteArray bytes;
+    for (int k = 1; k <= n; ++k) {
+        const char *tail = game == Game::Lotto ? lottoTails[k - 1] : powerballTails[k - 1];
+        bytes += (dateText.leftJustified(14) + QString::fromLatin1(tail)).toUtf8() + LineEnd;
+    }
+    return bytes;
+}
+
+const QString SaveFailed = QStringLiteral("Unable to save current content to the disk...!");
+
+// One step of a scenario: boards put on screen, or a press of the save
+// button answered with a file name (empty: cancelled).
+struct Step {
+    enum Kind { Show, Save } kind;
+    Game game = Game::Lotto;
+    int boards = 0;
+    QString fileName;
+};
+
+Step show(Game game, int boards)
+{
+    return {Step::Show, game, boards, {}};
+}
+
+Step save(const QString &fileName)
+{
+    return {Step::Save, Game::Lotto, 0, fileName};
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeAll(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QStringList entriesOf(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Step)
+
+class TestResultsFile : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<ScriptedModalUi> ui;
+    std::unique_ptr<Frmlotto> window;
+    std::unique_ptr<QTemporaryDir> dir;
+    QDate clock;
+
+    // What a click that draws leaves on screen: the boards' numbers, the
+    // flag of the game and the count.
+    void showBoards(Game game, int n)
+    {
+        for (int k = 1; k <= n; ++k) {
+            if (game == Game::Lotto)
+                window->LottoNumbers[k - 1] = lottoBoard(k);
+            else
+                window->PowerballNumbers[k - 1] = powerballBoard(k);
+        }
+        window->LottoPending = game == Game::Lotto ? 1 : 0;
+        window->ShownBoards = std::int16_t(n);
+    }
+
+    void pressSave(const QString &answer)
+    {
+        ui->saveAnswers << answer;
+        QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
+        ui->saveAnswers.clear(); // an answer the save never asked for must not reach the next one
+    }
+
+    QString inDir(const QString &name) const { return dir->filePath(name); }
+
+    // The save failed in the one way it reports, and nothing else moved.
+    void checkFailed(std::int16_t pending, std::int16_t shown)
+    {
+        QCOMPARE(ui->messages.size(), 1);
+        QCOMPARE(ui->messages[0].text, SaveFailed);
+        QCOMPARE(ui->messages[0].style, 16);
+        QCOMPARE(ui->messages[0].title, QStringLiteral("Error saving file"));
+        QCOMPARE(window->windowTitle(), QStringLiteral("File not saved...!"));
+        QCOMPARE(window->LottoPending, pending);
+        QCOMPARE(window->ShownBoards, shown);
+    }
+
+    // A later save that works takes the failure caption away again.
+    void checkLaterSaveRestores(Game game, int n)
+    {
+        ui->messages.clear();
+        pressSave(inDir(QStringLiteral("later.txt")));
+        QVERIFY(ui->messages.isEmpty());
+        QCOMPARE(window->windowTitle(), QStringLiteral("Ziventa"));
+        QCOMPARE(readAll(inDir(QStringLiteral("later.txt"))), expectedFile(game, n));
+    }
+
+private slots:
+    void init()
+    {
+        ui = std::make_unique<ScriptedModalUi>();
+        window = std::make_unique<Frmlotto>();
+        clock = PressedOn;
+        window->today = [this] { return clock; };
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(dir->isValid());
+        QVERIFY2(QLocale::system().toString(PressedOn, QLocale::ShortFormat).size() <= 13,
+                 "the expected lines assume a short date that fits its zone");
+    }
+
+    void cleanup()
+    {
+        window.reset();
+        ui.reset();
+        dir.reset();
+    }
+
+    void scenarios_data()
+    {
+        QTest::addColumn<QList<Step>>("steps");
+        QTest::addColumn<QByteArray>("file"); // of out.txt; empty: no file at all
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<int>("dialogs");
+
+        const QString out = QStringLiteral("out.txt");
+        QTest::newRow("Lotto, 3 boards") << QList<Step>{show(Game::Lotto, 3), save(out)}
+                                         << expectedFile(Game::Lotto, 3) << QStringList{} << 1;
+        QTest::newRow("the same save twice") << QList<Step>{show(Game::Lotto, 3), save(out), save(out)}
+                                             << expectedFile(Game::Lotto, 3) << QStringList{} << 2;
+        QTest::newRow("Powerball, 6 boards") << QList<Step>{show(Game::Powerball, 6), save(out)}
+                                             << expectedFile(Game::Powerball, 6) << QStringList{} << 1;
+        QTest::newRow("Lotto, then Powerball on screen")
+            << QList<Step>{show(Game::Lotto, 5), show(Game::Powerball, 2), save(out)}
+            << expectedFile(Game::Powerball, 2) << QStringList{} << 1;
+        QTest::newRow("Powerball, then fewer Lotto boards")
+            << QList<Step>{show(Game::Powerball, 6), show(Game::Lotto, 1), save(out)}
+            << expectedFile(Game::Lotto, 1) << QStringList{} << 1;
+        QTest::newRow("before any draw") << QList<Step>{save(out)} << QByteArray()
+                                         << QStringList{"There are no results to save yet."} << 0;
+        QTest::newRow("cancelled") << QList<Step>{show(Game::Lotto, 2), save(QString())} << QByteArray()
+                                   << QStringList{} << 1;
+        QTest::newRow("cancelled after a save")
+            << QList<Step>{show(Game::Lotto, 2), save(out), show(Game::Powerball, 4), save(QString())}
+            << expectedFile(Game::Lotto, 2) << QStringList{} << 2;
+    }
+
+    void scenarios()
+    {
+        QFETCH(QList<Step>, steps);
+        QFETCH(QByteArray, file);
+        QFETCH(QStringList, messages);
+        QFETCH(int, dialogs);
+
+        for (const Step &step : steps) {
+            if (step.kind == Step::Show) {
+                showBoards(step.game, step.boards);
+                continue;
+            }
+            const std::int16_t pending = window->LottoPending;
+            const std::int16_t shown = window->ShownBoards;
+            pressSave(step.fileName.isEmpty() ? QString() : inDir(step.fileName));
+            // Saving shows the boards; it changes nothing of what is on screen.
+            QCOMPARE(window->LottoPending, pending);
+            QCOMPARE(window->ShownBoards, shown);
+        }
+
+        QStringList asked;
+        for (const auto &m : ui->messages) {
+            asked << m.text;
+            QCOMPARE(m.style, 0);
+            QCOMPARE(m.title, QStringLiteral("Ziventa"));
+        }
+        QCOMPARE(asked, messages);
+        QCOMPARE(ui->saveRequests.size(), dialogs);
+        QCOMPARE(window->windowTitle(), QStringLiteral("Ziventa"));
+        if (file.isEmpty())
+            QCOMPARE(entriesOf(dir->path()), QStringList{});
+        else
+            QCOMPARE(readAll(inDir(QStringLiteral("out.txt"))), file);
+    }
+
+    void dialogAsked()
+    {
+        showBoards(Game::Lotto, 1);
+        pressSave(QString());
+        QCOMPARE(ui->saveRequests.size(), 1);
+        const platform::SaveAsRequest &request = ui->saveRequests[0];
+        QCOMPARE(request.title, QStringLiteral("Save as"));
+        QCOMPARE(request.filterDescription, QStringLiteral("Text Files{*.txt}"));
+        QCOMPARE(request.filterPattern, QStringLiteral("*.txt"));
+#ifdef Q_OS_WIN
+        QCOMPARE(request.startFolder, QStringLiteral("C:\\"));
+#else
+        QCOMPARE(request.startFolder, QDir::homePath());
+#endif
+        QVERIFY(request.overwritePrompt);
+        QVERIFY(request.pathMustExist);
+    }
+
+    // Names the save writes to exactly as chosen, and what it leaves there.
+    void targets_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("before"); // empty: no file there yet
+        QTest::newRow("a new file") << "new.txt" << QByteArray();
+        QTest::newRow("a longer file is replaced whole") << "old.txt" << QByteArray(5000, 'x');
+        QTest::newRow("no extension added") << "results" << QByteArray();
+        QTest::newRow("non-ASCII letters") << QString::fromUtf8("Résultats_Ünïcødé_日本.txt") << QByteArray();
+    }
+
+    void targets()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, before);
+        if (!before.isEmpty())
+            QVERIFY(writeAll(inDir(name), before));
+        showBoards(Game::Powerball, 2);
+        pressSave(inDir(name));
+        QVERIFY(ui->messages.isEmpty());
+        QCOMPARE(window->windowTitle(), QStringLiteral("Ziventa"));
+        QCOMPARE(readAll(inDir(name)), expectedFile(Game::Powerball, 2));
+        QCOMPARE(entriesOf(dir->path()), QStringList{name});
+    }
+
+    void failures_data()
+    {
+        QTest::addColumn<QString>("where");
+        QTest::newRow("a read-only file") << "read-only";
+        QTest::newRow("a folder that does not exist") << "missing folder";
+        QTest::newRow("a path that is a folder") << "folder";
+        QTest::newRow("a full disk") << "full";
+    }
+
+    void failures()
+    {
+        QFETCH(QString, where);
+        const QByteArray old = "the results of an earlier day\n";
+        std::optional<ScratchMount> scratch;
+        // The old file on a small file system of the test's own; empty when
+        // none can be mounted here.
+        auto oldFileOnScratch = [&] {
+            scratch.emplace(64);
+            const QString path = scratch->path() + QStringLiteral("/old.txt");
+            return scratch->isMounted() && writeAll(path, old) ? path : QString();
+        };
+        QString target;
+        if (where == "read-only") {
+            target = inDir(QStringLiteral("old.txt"));
+            QVERIFY(writeAll(target, old));
+            QVERIFY(QFile::setPermissions(target, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+            // The file mode does not stop root; a read-only file system does.
+            if (QFile(target).open(QIODevice::WriteOnly | QIODevice::Append)) {
+                target = oldFileOnScratch();
+                if (target.isEmpty())
+                    QSKIP(qPrintable(QStringLiteral("a read-only file cannot be made real here: ") + scratch->why()));
+                QVERIFY(scratch->makeReadOnly());
+            }
+        } else if (where == "missing folder") {
+            target = inDir(QStringLiteral("gone/results.txt"));
+        } else if (where == "folder") {
+            target = inDir(QStringLiteral("folder"));
+            QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("folder")));
+            QVERIFY(writeAll(target + QStringLiteral("/inside.txt"), old));
+        } else if (where == "full") {
+            target = oldFileOnScratch();
+            if (target.isEmpty())
+                QSKIP(qPrintable(QStringLiteral("no small file system to fill here: ") + scratch->why()));
+            QVERIFY(scratch->fill());
+        }
+        const QString folder = QFileInfo(target).absolutePath();
+        const QStringList entriesBefore = entriesOf(folder);
+
+        showBoards(Game::Lotto, 3);
+        pressSave(target);
+
+        checkFailed(1, 3);
+        if (QTest::currentTestFailed())
+            return;
+        QCOMPARE(entriesOf(folder), entriesBefore); // no partial file left behind
+        if (where == "folder")
+            QCOMPARE(readAll(target + QStringLiteral("/inside.txt")), old);
+        else if (where != "missing folder")
+            QCOMPARE(readAll(target), old);
+        checkLaterSaveRestores(Game::Lotto, 3);
+    }
+
+    // The date is the day the button was pressed, even when the dialog stays
+    // open past midnight.
+    void dateOfThePress()
+    {
+        showBoards(Game::Lotto, 2);
+        ui->whileSaveAsOpen = [this] { clock = PressedOn.addDays(1); };
+        pressSave(inDir(QStringLiteral("out.txt")));
+        QCOMPARE(readAll(inDir(QStringLiteral("out.txt"))), expectedFile(Game::Lotto, 2, PressedOn));
+    }
+};
+
+ZIVENTA_TEST_MAIN(TestResultsFile)
+#include "tst_resultsfile.moc"
