@@ -1,12 +1,56 @@
 #include "app/Frmlotto.h"
 
+#include "info/HelpWindows.h"
+#include "info/WindowInstance.h"
+#include "info/frmAbout.h"
+#include "platform/ModalUi.h"
+
 namespace app {
 
-// The exit question and the information windows are not written yet.
-void Frmlotto::cmdexit_Click() {}
-void Frmlotto::mnuexit_Click() {}
-void Frmlotto::mnuabtus_Click() {}
-void Frmlotto::mnuViewhelp_Click() {}
-void Frmlotto::mnuDis_Click() {}
+namespace {
+
+const QString makerSite = QStringLiteral("www.norvane.example");
+
+// The exit button and File > Exit ask the same. Closing the window from its
+// title bar asks nothing: the window has no handler for its closing.
+void confirmExit(Frmlotto &window)
+{
+    using namespace platform;
+    if (messageBox(&window, QStringLiteral("Are you sure?"), Style::YesNo + Style::Exclamation,
+                   QStringLiteral("Exit"))
+        != Answer::Yes)
+        return;
+    messageBox(&window, QStringLiteral("Thank You for using this program. Please visit our site ") + makerSite);
+    // Only this window goes: an information window left open keeps the
+    // program running until it is closed too.
+    window.close();
+}
+
+} // namespace
+
+void Frmlotto::cmdexit_Click()
+{
+    confirmExit(*this);
+}
+
+void Frmlotto::mnuexit_Click()
+{
+    confirmExit(*this);
+}
+
+void Frmlotto::mnuabtus_Click()
+{
+    info::instanceOf<info::frmAbout>().Show();
+}
+
+void Frmlotto::mnuViewhelp_Click()
+{
+    info::instanceOf<info::Dialog>().Show();
+}
+
+void Frmlotto::mnuDis_Click()
+{
+    info::instanceOf<info::frmdis>().Show();
+}
 
 } // namespace app

@@ -1,31 +1,19 @@
 #include "app/Fonts.h"
 
-#include <QFontDatabase>
-#include <QStringList>
+#include "platform/Fonts.h"
 
 namespace app {
 
-namespace {
-QString firstFamily(const QStringList &wanted, const QString &fallback)
-{
-    const QStringList have = QFontDatabase::families();
-    for (const QString &family : wanted)
-        if (have.contains(family, Qt::CaseInsensitive))
-            return family;
-    return fallback;
-}
-} // namespace
+using platform::installedFamily;
 
 QFont controlFont()
 {
-    QFont font(firstFamily({"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arial"}, QFont().family()));
-    font.setPointSizeF(8.25);
-    return font;
+    return platform::sansSerifFont(8.25);
 }
 
 QFont rowLabelFont()
 {
-    QFont font(firstFamily({"DigifaceWide", "DSEG7 Classic"}, "Monospace"));
+    QFont font(installedFamily({"DigifaceWide", "DSEG7 Classic"}, "Monospace"));
     font.setStyleHint(QFont::Monospace);
     font.setPointSizeF(12);
     font.setWeight(QFont::Normal);
@@ -34,7 +22,7 @@ QFont rowLabelFont()
 
 QFont titleFont()
 {
-    QFont font(firstFamily({"Elephant", "DejaVu Serif", "Liberation Serif"}, "Serif"));
+    QFont font(installedFamily({"Elephant", "DejaVu Serif", "Liberation Serif"}, "Serif"));
     font.setStyleHint(QFont::Serif);
     font.setPointSizeF(26.25);
     font.setWeight(QFont::Bold);

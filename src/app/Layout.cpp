@@ -1,19 +1,6 @@
 #include "app/Layout.h"
 
-#include <cmath>
-
 namespace app {
-
-int twipsToPixels(int twips, qreal dpi)
-{
-    return int(std::lround(twips * dpi / TwipsPerInch));
-}
-
-QRect twipsToPixels(const QRect &twips, qreal dpi)
-{
-    return {twipsToPixels(twips.left(), dpi), twipsToPixels(twips.top(), dpi),
-            twipsToPixels(twips.width(), dpi), twipsToPixels(twips.height(), dpi)};
-}
 
 namespace {
 

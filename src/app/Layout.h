@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Twips.h"
+
 #include <QColor>
 #include <QRect>
 #include <QString>
@@ -9,12 +11,10 @@ namespace app {
 
 // The window was designed in twips; every size below is in twips and is
 // converted to pixels once, when the window is built.
-constexpr int TwipsPerInch = 1440;
+using platform::TwipsPerInch;
+using platform::twipsToPixels;
 constexpr int ClientWidthTwips = 6585;
 constexpr int ClientHeightTwips = 8970;
-
-int twipsToPixels(int twips, qreal dpi);
-QRect twipsToPixels(const QRect &twips, qreal dpi);
 
 enum class ControlKind {
     Label,          // caption label, white background

@@ -37,6 +37,13 @@ QList<QMessageBox::StandardButton> buttonsOf(int style)
     }
 }
 
+QMessageBox::StandardButton defaultButtonOf(int style)
+{
+    const auto buttons = buttonsOf(style);
+    const int defaultIndex = (style >> 8) & 0x3;
+    return buttons.value(defaultIndex, buttons.first());
+}
+
 int answerOf(QMessageBox::StandardButton button)
 {
     switch (button) {
@@ -56,11 +63,9 @@ public:
     int messageBox(QWidget *parent, const QString &text, int style, const QString &title) override
     {
         QMessageBox box(iconOf(style), title, text, QMessageBox::NoButton, parent);
-        const auto buttons = buttonsOf(style);
-        for (auto b : buttons)
+        for (auto b : buttonsOf(style))
             box.addButton(b);
-        const int defaultIndex = (style >> 8) & 0x3;
-        box.setDefaultButton(buttons.value(defaultIndex, buttons.first()));
+        box.setDefaultButton(defaultButtonOf(style));
         box.exec();
         return answerOf(box.standardButton(box.clickedButton()));
     }
@@ -116,6 +121,11 @@ void setModalUi(ModalUi *ui)
 int messageBox(QWidget *parent, const QString &text, int style, const QString &title)
 {
     return modalUi().messageBox(parent, text, style, title.isEmpty() ? QCoreApplication::applicationName() : title);
+}
+
+int defaultAnswer(int style)
+{
+    return answerOf(defaultButtonOf(style));
 }
 
 } // namespace platform

@@ -68,4 +68,7 @@ void setModalUi(ModalUi *ui);
 // The box every caller uses: an empty title becomes the application title.
 int messageBox(QWidget *parent, const QString &text, int style = Style::OkOnly, const QString &title = {});
 
+// The answer Enter gives on a box of this style: its default button's.
+int defaultAnswer(int style);
+
 } // namespace platform

@@ -2,6 +2,7 @@
 #include "app/Frmlotto.h"
 #include "app/Layout.h"
 #include "support/FindControl.h"
+#include "support/ScriptedModalUi.h"
 #include "support/TestMain.h"
 
 #include <QAction>
@@ -21,6 +22,8 @@ using app::Frmlotto;
 class TestMainWindow : public QObject {
     Q_OBJECT
 
+    // Answers what the window asks (Ctrl+X asks whether to exit: No).
+    ScriptedModalUi modalUi;
     std::unique_ptr<Frmlotto> window;
 
     template <typename T = QWidget>

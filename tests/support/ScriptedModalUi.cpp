@@ -15,8 +15,10 @@ ScriptedModalUi::~ScriptedModalUi()
 int ScriptedModalUi::messageBox(QWidget *, const QString &text, int style, const QString &title)
 {
     messages.append({text, style, title});
-    if (!messageAnswers.isEmpty())
-        return messageAnswers.takeFirst();
+    if (!messageAnswers.isEmpty()) {
+        const int answer = messageAnswers.takeFirst();
+        return answer == PressEnter ? platform::defaultAnswer(style) : answer;
+    }
     const int buttons = style & 0x0F;
     if (buttons == platform::Style::OkOnly)
         return platform::Answer::Ok;

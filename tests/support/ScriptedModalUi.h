@@ -33,7 +33,9 @@ public:
 
     // Queued answers, used first to last. A message box with no answer left
     // gets OK when it only has OK, else Cancel (or No), so an unscripted
-    // question never agrees to anything.
+    // question never agrees to anything. PressEnter answers as the box's
+    // default button does.
+    static constexpr int PressEnter = -1;
     QList<int> messageAnswers;
     QStringList saveAnswers;       // no answer left: cancelled
     QList<PrintAnswer> printAnswers; // no answer left: cancelled
