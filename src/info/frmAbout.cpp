@@ -1,5 +1,7 @@
 #include "info/frmAbout.h"
 
+#include "info/SystemInformation.h"
+
 #include "platform/ModalUi.h"
 
 #include <QCoreApplication>
@@ -85,8 +87,7 @@ void frmAbout::cmdSysInfo_Click()
 
 void frmAbout::StartSysInfo()
 {
-    // The registry lookup of the tool comes next; until then no tool is found.
-    platform::messageBox(this, QStringLiteral("System Information Is Unavailable At This Time"));
+    info::StartSysInfo(this);
 }
 
 } // namespace info

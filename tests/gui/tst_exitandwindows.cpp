@@ -5,6 +5,8 @@
 #include "info/WindowInstance.h"
 #include "info/frmAbout.h"
 #include "support/FindControl.h"
+#include "support/RecordingProgramStarter.h"
+#include "support/RecordingRegistry.h"
 #include "support/ScriptedModalUi.h"
 #include "support/TestMain.h"
 
@@ -78,6 +80,10 @@ class TestExitAndWindows : public QObject {
     Q_OBJECT
 
     std::unique_ptr<ScriptedModalUi> ui;
+    // No test reads this machine's registry or starts its tools: the registry
+    // is empty unless a test fills it, so System Info finds nothing.
+    std::unique_ptr<RecordingRegistry> registry;
+    std::unique_ptr<RecordingProgramStarter> starter;
     std::unique_ptr<Frmlotto> window;
 
     void choose(const char *entry) { child<QAction>(window.get(), entry)->trigger(); }
@@ -103,6 +109,8 @@ private slots:
     void init()
     {
         ui = std::make_unique<ScriptedModalUi>();
+        registry = std::make_unique<RecordingRegistry>();
+        starter = std::make_unique<RecordingProgramStarter>();
         window = std::make_unique<Frmlotto>();
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
@@ -115,6 +123,8 @@ private slots:
                 w->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         window.reset();
+        starter.reset();
+        registry.reset();
         ui.reset();
         QCoreApplication::setApplicationName(QStringLiteral("Ziventa"));
         QCoreApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
@@ -405,6 +415,19 @@ private slots:
         const QRegularExpressionMatch m = mail.match(contact);
         QVERIFY(m.hasMatch());
         QCOMPARE(m.captured(1), QStringLiteral("norvane.example"));
+    }
+
+    // The button runs the real lookup: the tool the registry names is started.
+    void sysInfoStartsTheToolTheRegistryNames()
+    {
+        const QString tool = QCoreApplication::applicationFilePath();
+        registry->hive.setValue(platform::LocalMachine, QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO"),
+                                QStringLiteral("PATH"), 1, tool.toUtf8() + '\0');
+        QWidget *shown = showActive(About);
+        QTest::mouseClick(child<QPushButton>(shown, "cmdSysInfo"), Qt::LeftButton);
+        QCOMPARE(starter->started, QStringList{tool});
+        QVERIFY(ui->messages.isEmpty());
+        QVERIFY(shown->isVisible());
     }
 
     void keys_data()
