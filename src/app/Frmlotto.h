@@ -1,10 +1,12 @@
 #pragma once
 
+#include "app/BoardRow.h"
 #include "draw/BoardNumbers.h"
 
 #include <QMainWindow>
 #include <array>
 #include <cstdint>
+#include <vector>
 
 class QAction;
 class QComboBox;
@@ -55,6 +57,13 @@ private:
     void connectEvents();
     void Form_Load();
 
+    // A game click: the board-count ladder, the draws and the closing steps.
+    struct GameClick;
+    static const GameClick LottoClick;
+    static const GameClick PowerballClick;
+    void playGame(const GameClick &game);
+    void ClearBoards();
+
     QWidget *client = nullptr;
     QComboBox *Combo1 = nullptr;
     QPushButton *CmdLotto = nullptr;
@@ -67,6 +76,10 @@ private:
     // boardImages[k - 1][p - 1] shows position p of board k.
     std::array<std::array<BallImage *, draw::BallsPerBoard>, draw::BoardCount> boardImages{};
     std::array<FrameShape *, draw::BoardCount> frameShapes{};
+    // The binding table: boardRows[k - 1] is what board k's draws fill, so
+    // LottoBoard1 to LottoBoard6 (and PowerballBoard1 to PowerballBoard6) are
+    // draw::LottoBoard (draw::PowerballBoard) over board k's array and row.
+    std::vector<BoardRow> boardRows;
 
     QAction *mnulotto = nullptr;
     QAction *mnuPowerball = nullptr;

@@ -1,7 +1,9 @@
 // The main window as the user first sees it, and what it does with typing.
 #include "app/Frmlotto.h"
 #include "app/Layout.h"
+#include "support/ScriptedModalUi.h"
 #include "support/TestMain.h"
+#include "support/WindowUnderTest.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -13,23 +15,9 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
-#include <memory>
 
-using app::Frmlotto;
-
-class TestMainWindow : public QObject {
+class TestMainWindow : public QObject, private WindowUnderTest {
     Q_OBJECT
-
-    std::unique_ptr<Frmlotto> window;
-
-    template <typename T = QWidget>
-    T *control(const QString &name) const
-    {
-        T *found = window->findChild<T *>(name);
-        if (!found)
-            qFatal("no control %s", qPrintable(name));
-        return found;
-    }
 
     QStringList comboItems() const
     {
@@ -41,14 +29,8 @@ class TestMainWindow : public QObject {
     }
 
 private slots:
-    void init()
-    {
-        window = std::make_unique<Frmlotto>();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    }
-
-    void cleanup() { window.reset(); }
+    void init() { QVERIFY(openWindow()); }
+    void cleanup() { closeWindow(); }
 
     void firstShow()
     {
@@ -191,6 +173,7 @@ private slots:
     {
         QFETCH(QString, entry);
         QFETCH(int, key);
+        ScriptedModalUi modal; // the game entries ask for a board count
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
         control("CmdLotto")->setFocus();
