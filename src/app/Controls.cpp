@@ -1,6 +1,8 @@
 #include "app/Controls.h"
 
+#include <QImage>
 #include <QPainter>
+#include <QPixmap>
 
 namespace app {
 
@@ -8,6 +10,26 @@ BallImage::BallImage(QWidget *parent) : QLabel(parent)
 {
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setScaledContents(false);
+}
+
+void BallImage::showPicture(const QImage &picture, const QString &fromPath)
+{
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setPixmap(QPixmap::fromImage(picture));
+    path = fromPath;
+}
+
+void BallImage::showNumber(int number)
+{
+    setAlignment(Qt::AlignCenter);
+    setText(QString::number(number));
+    path.clear();
+}
+
+void BallImage::clearPicture()
+{
+    clear();
+    path.clear();
 }
 
 FrameShape::FrameShape(QWidget *parent) : QWidget(parent)

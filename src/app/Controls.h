@@ -1,16 +1,31 @@
 #pragma once
 
 #include <QLabel>
+#include <QString>
 #include <QWidget>
+
+class QImage;
 
 namespace app {
 
 // A ball cell: shows its picture at the picture's own size from the top-left
-// corner, never stretched.
+// corner, never stretched. picturePath is the file its picture was loaded
+// from, empty while it shows none.
 class BallImage : public QLabel {
     Q_OBJECT
+    Q_PROPERTY(QString picturePath READ picturePath)
 public:
     explicit BallImage(QWidget *parent = nullptr);
+
+    QString picturePath() const { return path; }
+
+    void showPicture(const QImage &picture, const QString &fromPath);
+    // For a picture that could not be loaded: the number, as text.
+    void showNumber(int number);
+    void clearPicture();
+
+private:
+    QString path;
 };
 
 // The outline round a board's powerball: one pixel in the window-text colour,

@@ -1,11 +1,85 @@
 #include "app/Frmlotto.h"
 
+#include "app/Controls.h"
+#include "draw/BoardDraw.h"
+#include "platform/ModalUi.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+
 namespace app {
 
-// The board draws are not written yet: a game click does nothing so far.
-void Frmlotto::CmdLotto_Click() {}
-void Frmlotto::mnulotto_Click() {}
-void Frmlotto::CmdPowerball_Click() {}
-void Frmlotto::mnuPowerball_Click() {}
+// What tells a Lotto click from a Powerball click.
+struct Frmlotto::GameClick {
+    QStringList (*drawBoard)(draw::BoardNumbers &, draw::BoardView &);
+    std::array<draw::BoardNumbers, draw::BoardCount> Frmlotto::*numbers;
+    // LottoPending after a click that drew: the save writes what is shown.
+    std::int16_t lottoPending;
+    const char *lottoCaption;
+    const char *powerballCaption;
+    const char *title;
+};
+
+const Frmlotto::GameClick Frmlotto::LottoClick{draw::LottoBoard, &Frmlotto::LottoNumbers, 1,
+                                               "Roll Again...", "PowerBall", "Lotto"};
+const Frmlotto::GameClick Frmlotto::PowerballClick{draw::PowerballBoard, &Frmlotto::PowerballNumbers, 0,
+                                                   "Lotto", "Roll Again...", "PowerBall"};
+
+namespace {
+
+// The board count the text names, compared exactly: " 3", "03" or "3.0" is
+// not 3. 0 for any text but "1" to "6".
+int boardCount(const QString &text)
+{
+    for (int n = 1; n <= draw::BoardCount; ++n)
+        if (text == QString::number(n))
+            return n;
+    return 0;
+}
+
+} // namespace
+
+void Frmlotto::CmdLotto_Click() { playGame(LottoClick); }
+void Frmlotto::mnulotto_Click() { playGame(LottoClick); }
+void Frmlotto::CmdPowerball_Click() { playGame(PowerballClick); }
+void Frmlotto::mnuPowerball_Click() { playGame(PowerballClick); }
+
+void Frmlotto::playGame(const GameClick &game)
+{
+    const QString text = Combo1->currentText();
+    const int n = boardCount(text);
+    QStringList unloadable;
+    if (text.isEmpty()) {
+        platform::messageBox(this, QStringLiteral("Please select the number of boards you wish to play"));
+    } else if (n > 0) {
+        ClearBoards();
+        for (int k = 1; k <= n; ++k)
+            unloadable << game.drawBoard((this->*game.numbers)[k - 1], boardRows[k - 1]);
+        LottoPending = game.lottoPending;
+        ShownBoards = std::int16_t(n);
+    }
+    CmdLotto->setText(QString::fromLatin1(game.lottoCaption));
+    CmdPowerball->setText(QString::fromLatin1(game.powerballCaption));
+    Label2->setText(QString::fromLatin1(game.title));
+
+    // A missing picture costs only its own cell: the click has drawn and
+    // stored every board, and the user is told once which files failed.
+    if (!unloadable.isEmpty()) {
+        unloadable.removeDuplicates();
+        QStringList lines;
+        for (const QString &path : unloadable)
+            lines << QStringLiteral("Cannot load the ball picture %1").arg(path);
+        platform::messageBox(this, lines.join(QLatin1Char('\n')), platform::Style::Critical);
+    }
+}
+
+void Frmlotto::ClearBoards()
+{
+    for (BoardRow &row : boardRows)
+        row.clearPictures();
+    for (FrameShape *shape : frameShapes)
+        shape->hide();
+}
 
 } // namespace app

@@ -161,6 +161,8 @@ void Frmlotto::buildControls(qreal dpi)
         frameShapes[k - 1]->hide();
     }
     lblpowerball->hide();
+    for (int k = 1; k <= draw::BoardCount; ++k)
+        boardRows.emplace_back(boardImages[k - 1], frameShapes[k - 1], lblpowerball, frameShapes);
 
     // The game buttons lie over Frame1 and must stay in front of it.
     CmdLotto->raise();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/BoardRow.h"
 #include "draw/BoardNumbers.h"
 
 #include <QDate>
@@ -7,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 class QAction;
 class QComboBox;
@@ -59,6 +61,13 @@ private:
     void connectEvents();
     void Form_Load();
 
+    // A game click: the board-count ladder, the draws and the closing steps.
+    struct GameClick;
+    static const GameClick LottoClick;
+    static const GameClick PowerballClick;
+    void playGame(const GameClick &game);
+    void ClearBoards();
+
     QWidget *client = nullptr;
     QComboBox *Combo1 = nullptr;
     QPushButton *CmdLotto = nullptr;
@@ -71,6 +80,10 @@ private:
     // boardImages[k - 1][p - 1] shows position p of board k.
     std::array<std::array<BallImage *, draw::BallsPerBoard>, draw::BoardCount> boardImages{};
     std::array<FrameShape *, draw::BoardCount> frameShapes{};
+    // The binding table: boardRows[k - 1] is what board k's draws fill, so
+    // LottoBoard1 to LottoBoard6 (and PowerballBoard1 to PowerballBoard6) are
+    // draw::LottoBoard (draw::PowerballBoard) over board k's array and row.
+    std::vector<BoardRow> boardRows;
 
     QAction *mnulotto = nullptr;
     QAction *mnuPowerball = nullptr;

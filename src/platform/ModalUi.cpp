@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <utility>
 
 namespace platform {
 
@@ -113,9 +114,9 @@ ModalUi &modalUi()
     return installed ? *installed : qtModalUi();
 }
 
-void setModalUi(ModalUi *ui)
+ModalUi *setModalUi(ModalUi *ui)
 {
-    installed = ui;
+    return std::exchange(installed, ui);
 }
 
 int messageBox(QWidget *parent, const QString &text, int style, const QString &title)

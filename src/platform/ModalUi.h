@@ -62,8 +62,9 @@ public:
 
 // The interface in use: the Qt dialogs unless a test installed its own.
 ModalUi &modalUi();
-// Installs ui (not owned); nullptr goes back to the Qt dialogs.
-void setModalUi(ModalUi *ui);
+// Installs ui (not owned); nullptr goes back to the Qt dialogs. Returns what
+// was installed before (nullptr: the Qt dialogs), so installs can nest.
+ModalUi *setModalUi(ModalUi *ui);
 
 // The box every caller uses: an empty title becomes the application title.
 int messageBox(QWidget *parent, const QString &text, int style = Style::OkOnly, const QString &title = {});

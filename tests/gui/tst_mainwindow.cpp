@@ -1,9 +1,9 @@
 // The main window as the user first sees it, and what it does with typing.
 #include "app/Frmlotto.h"
 #include "app/Layout.h"
-#include "support/FindControl.h"
 #include "support/ScriptedModalUi.h"
 #include "support/TestMain.h"
+#include "support/WindowUnderTest.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -15,22 +15,12 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
-#include <memory>
 
-using app::Frmlotto;
-
-class TestMainWindow : public QObject {
+class TestMainWindow : public QObject, private WindowUnderTest {
     Q_OBJECT
 
     // Answers what the window asks (Ctrl+X asks whether to exit: No).
     ScriptedModalUi modalUi;
-    std::unique_ptr<Frmlotto> window;
-
-    template <typename T = QWidget>
-    T *control(const QString &name) const
-    {
-        return findControl<T>(*window, name);
-    }
 
     QStringList comboItems() const
     {
@@ -42,14 +32,8 @@ class TestMainWindow : public QObject {
     }
 
 private slots:
-    void init()
-    {
-        window = std::make_unique<Frmlotto>();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    }
-
-    void cleanup() { window.reset(); }
+    void init() { QVERIFY(openWindow()); }
+    void cleanup() { closeWindow(); }
 
     void firstShow()
     {

@@ -4,12 +4,12 @@
 
 ScriptedModalUi::ScriptedModalUi()
 {
-    platform::setModalUi(this);
+    previous = platform::setModalUi(this);
 }
 
 ScriptedModalUi::~ScriptedModalUi()
 {
-    platform::setModalUi(nullptr);
+    platform::setModalUi(previous);
 }
 
 int ScriptedModalUi::messageBox(QWidget *, const QString &text, int style, const QString &title)

@@ -50,4 +50,7 @@ public:
     int messageBox(QWidget *parent, const QString &text, int style, const QString &title) override;
     QString saveAsFileName(QWidget *parent, const platform::SaveAsRequest &request) override;
     platform::PrintChoice printDialog(QWidget *parent, QPrinter &printer) override;
+
+private:
+    platform::ModalUi *previous = nullptr; // put back on destruction, so installs nest
 };

@@ -1,0 +1,300 @@
+// Game clicks on the real window: the board-count ladder, what the draws put
+// on screen and in the arrays, and pictures that cannot be loaded.
+#include "app/Frmlotto.h"
+#include "app/Layout.h"
+#include "draw/BallPictures.h"
+#include "support/PictureFolder.h"
+#include "support/ScriptedModalUi.h"
+#include "support/ScriptedRandom.h"
+#include "support/TestMain.h"
+#include "support/WindowUnderTest.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <algorithm>
+#include <vector>
+
+using draw::BoardNumbers;
+
+namespace {
+
+// Board k of a scripted click. salt tells the boards of two clicks apart.
+std::vector<int> lottoBoard(int k, int salt)
+{
+    return {k + salt, k + 10 + salt, k + 20 + salt, k + 30 + salt, k + 40 + salt, 49 - k - salt};
+}
+
+std::vector<int> powerballMains(int k, int salt)
+{
+    return {k + salt, k + 10 + salt, k + 20 + salt, k + 30 + salt, k + 40 + salt};
+}
+
+int powerballOf(int k, int salt)
+{
+    return 21 - k - salt;
+}
+
+// The array board k of the game holds after its scripted draw.
+BoardNumbers expectedNumbers(bool lotto, int k, int salt)
+{
+    std::vector<int> shown = lotto ? lottoBoard(k, salt) : powerballMains(k, salt);
+    std::sort(shown.begin(), shown.end());
+    if (!lotto)
+        shown.push_back(powerballOf(k, salt));
+    BoardNumbers numbers{};
+    std::copy(shown.begin(), shown.end(), numbers.begin() + 1);
+    return numbers;
+}
+
+// Queues boards 1 to n of the game, each drawn in descending order so that
+// the sort has work to do.
+void queueBoards(ScriptedRandom &random, bool lotto, int n, int salt)
+{
+    for (int k = 1; k <= n; ++k) {
+        std::vector<int> drawn = lotto ? lottoBoard(k, salt) : powerballMains(k, salt);
+        std::reverse(drawn.begin(), drawn.end());
+        random.yieldAll(49, drawn);
+        if (!lotto)
+            random.yield(20, {powerballOf(k, salt)});
+    }
+}
+
+QString numbersText(const BoardNumbers &numbers)
+{
+    QStringList parts;
+    for (std::int16_t n : numbers)
+        parts << QString::number(n);
+    return parts.join(QLatin1Char(' '));
+}
+
+} // namespace
+
+class TestDispatch : public QObject, private WindowUnderTest {
+    Q_OBJECT
+
+    void click(bool lotto, const QString &count, bool menu = false)
+    {
+        control<QComboBox>("Combo1")->setEditText(count);
+        if (menu)
+            control<QAction>(lotto ? "mnulotto" : "mnuPowerball")->trigger();
+        else
+            QTest::mouseClick(control<QPushButton>(lotto ? "CmdLotto" : "CmdPowerball"), Qt::LeftButton);
+    }
+
+    QLabel *image(int k, int p) const { return control<QLabel>(app::ballImageName(k, p)); }
+    bool shown(const QString &name) const { return !control(name)->isHidden(); }
+
+    // What a cell shows: its picture's file, or its text, or nothing.
+    QString cell(int k, int p) const
+    {
+        QLabel *label = image(k, p);
+        const QString path = label->property("picturePath").toString();
+        if (label->pixmap().isNull() != path.isEmpty())
+            return QStringLiteral("picture and path disagree");
+        return path.isEmpty() ? label->text() : path;
+    }
+
+    QStringList rowCells(int k) const
+    {
+        QStringList cells;
+        for (int p = 1; p <= 6; ++p)
+            cells << cell(k, p);
+        return cells;
+    }
+
+    static QStringList picturesOf(const BoardNumbers &numbers)
+    {
+        QStringList cells;
+        for (int p = 1; p <= 6; ++p)
+            cells << draw::ballPicturePath(numbers[p]);
+        return cells;
+    }
+
+    // Everything a click may change, as text, so a comparison shows where
+    // two states part.
+    QStringList screen() const
+    {
+        QStringList lines;
+        for (int k = 1; k <= 6; ++k) {
+            lines << QStringLiteral("row %1: %2, frame %3").arg(k).arg(rowCells(k).join(", "))
+                         .arg(shown(app::frameShapeName(k)));
+            lines << QStringLiteral("Lotto %1: %2").arg(k).arg(numbersText(window->LottoNumbers[k - 1]));
+            lines << QStringLiteral("Powerball %1: %2").arg(k).arg(numbersText(window->PowerballNumbers[k - 1]));
+        }
+        lines << QStringLiteral("label %1, pending %2, shown %3")
+                     .arg(shown("lblpowerball")).arg(window->LottoPending).arg(window->ShownBoards);
+        return lines;
+    }
+
+    void checkCaptions(bool lotto) const
+    {
+        QCOMPARE(control<QPushButton>("CmdLotto")->text(), lotto ? QStringLiteral("Roll Again...") : QStringLiteral("Lotto"));
+        QCOMPARE(control<QPushButton>("CmdPowerball")->text(),
+                 lotto ? QStringLiteral("PowerBall") : QStringLiteral("Roll Again..."));
+        QCOMPARE(control<QLabel>("Label2")->text(), lotto ? QStringLiteral("Lotto") : QStringLiteral("PowerBall"));
+    }
+
+private slots:
+    void init() { QVERIFY(openWindow()); }
+    void cleanup() { closeWindow(); }
+
+    void ladder_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("lotto");
+        QTest::addColumn<bool>("menu");
+        QTest::addColumn<int>("boards");
+        const std::pair<const char *, int> texts[] = {
+            {"", 0}, {"1", 1}, {"2", 2}, {"3", 3}, {"4", 4}, {"5", 5}, {"6", 6},
+            {" 3", 0}, {"3 ", 0}, {"03", 0}, {"3.0", 0}, {"7", 0}, {"0", 0}, {" ", 0}, {"three", 0},
+        };
+        for (bool lotto : {true, false})
+            for (bool menu : {false, true})
+                for (const auto &[text, boards] : texts)
+                    QTest::addRow("%s %s \"%s\"", lotto ? "Lotto" : "Powerball", menu ? "menu" : "button", text)
+                        << QString::fromLatin1(text) << lotto << menu << boards;
+    }
+
+    // Each click follows two boards of the other game, so what a click leaves
+    // alone, clears or hides can be seen.
+    void ladder()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, lotto);
+        QFETCH(bool, menu);
+        QFETCH(int, boards);
+        ScriptedModalUi modal;
+        ScriptedRandom random;
+        queueBoards(random, !lotto, 2, 1);
+        click(!lotto, "2");
+        const QStringList before = screen();
+        const std::int16_t pendingBefore = window->LottoPending;
+
+        queueBoards(random, lotto, boards, 0);
+        click(lotto, text, menu);
+
+        QVERIFY(random.values.isEmpty());
+        QCOMPARE(random.reseeds.size(), 2 + boards);
+        if (text.isEmpty()) {
+            QCOMPARE(modal.messages.size(), 1);
+            QCOMPARE(modal.messages[0].text, QStringLiteral("Please select the number of boards you wish to play"));
+            QCOMPARE(modal.messages[0].style, 0);
+            QCOMPARE(modal.messages[0].title, QStringLiteral("Ziventa"));
+        } else {
+            QCOMPARE(modal.messages.size(), 0);
+        }
+        checkCaptions(lotto);
+        QVERIFY(!control<QLabel>("Image7")->pixmap().isNull());
+
+        if (boards == 0) {
+            QCOMPARE(screen(), before);
+            QCOMPARE(window->LottoPending, pendingBefore);
+            return;
+        }
+        for (int k = 1; k <= 6; ++k) {
+            const bool drawn = k <= boards;
+            const auto &numbers = lotto ? window->LottoNumbers : window->PowerballNumbers;
+            const auto &other = lotto ? window->PowerballNumbers : window->LottoNumbers;
+            QCOMPARE(numbers[k - 1], drawn ? expectedNumbers(lotto, k, 0) : BoardNumbers{});
+            QCOMPARE(other[k - 1], k <= 2 ? expectedNumbers(!lotto, k, 1) : BoardNumbers{});
+            QCOMPARE(rowCells(k), drawn ? picturesOf(numbers[k - 1]) : QStringList(6, QString()));
+            QCOMPARE(shown(app::frameShapeName(k)), !lotto && drawn);
+        }
+        QCOMPARE(shown("lblpowerball"), !lotto);
+        QCOMPARE(window->LottoPending, std::int16_t(lotto ? 1 : 0));
+        QCOMPARE(window->ShownBoards, std::int16_t(boards));
+    }
+
+    void fewerBoardsAfterMore_data()
+    {
+        QTest::addColumn<bool>("lotto");
+        QTest::newRow("Lotto") << true;
+        QTest::newRow("Powerball") << false;
+    }
+
+    // "6" then "3": rows 4 to 6 empty with their frames hidden, while their
+    // arrays keep the first click's numbers.
+    void fewerBoardsAfterMore()
+    {
+        QFETCH(bool, lotto);
+        ScriptedRandom random;
+        queueBoards(random, lotto, 6, 1);
+        click(lotto, "6");
+        queueBoards(random, lotto, 3, 0);
+        click(lotto, "3");
+        const auto &numbers = lotto ? window->LottoNumbers : window->PowerballNumbers;
+        for (int k = 1; k <= 6; ++k) {
+            const bool redrawn = k <= 3;
+            QCOMPARE(numbers[k - 1], expectedNumbers(lotto, k, redrawn ? 0 : 1));
+            QCOMPARE(rowCells(k), redrawn ? picturesOf(numbers[k - 1]) : QStringList(6, QString()));
+            QCOMPARE(shown(app::frameShapeName(k)), !lotto && redrawn);
+        }
+        QCOMPARE(shown("lblpowerball"), !lotto);
+        QCOMPARE(window->ShownBoards, std::int16_t(3));
+    }
+
+    // Each display reads the file again: a picture replaced on disk between
+    // two clicks shows replaced.
+    void picturesAreReadAfresh()
+    {
+        PictureFolder folder;
+        QVERIFY(folder.isReady());
+        ScriptedRandom random;
+        auto pixels = [](const QImage &picture) { return picture.convertToFormat(QImage::Format_ARGB32); };
+        random.yield(49, {1, 2, 3, 4, 5, 6});
+        click(true, "1");
+        QCOMPARE(image(1, 3)->property("picturePath").toString(), QStringLiteral("Numbers/ball_3.gif"));
+        QCOMPARE(pixels(image(1, 3)->pixmap().toImage()), pixels(QImage("Numbers/ball_3.gif")));
+
+        QVERIFY(folder.copyPicture(40, 3));
+        random.yield(49, {1, 2, 3, 4, 5, 6});
+        click(true, "1");
+        QCOMPARE(image(1, 3)->property("picturePath").toString(), QStringLiteral("Numbers/ball_3.gif"));
+        QCOMPARE(pixels(image(1, 3)->pixmap().toImage()), pixels(QImage("Numbers/ball_40.gif")));
+    }
+
+    // A picture missing or broken costs only its own cells: every board is
+    // drawn, stored and closed off, one message names the files, and the
+    // next click works.
+    void unloadablePictures()
+    {
+        PictureFolder folder;
+        QVERIFY(folder.isReady());
+        QVERIFY(folder.remove(23));
+        QVERIFY(folder.corrupt(7));
+        ScriptedModalUi modal;
+        ScriptedRandom random;
+        random.yield(49, {1, 2, 3, 4, 5, 6}).yield(49, {10, 11, 12, 23, 30, 31}).yield(49, {7, 8, 9, 23, 40, 41});
+        click(true, "3");
+
+        QCOMPARE(window->LottoNumbers[1], (BoardNumbers{0, 10, 11, 12, 23, 30, 31}));
+        QCOMPARE(window->LottoNumbers[2], (BoardNumbers{0, 7, 8, 9, 23, 40, 41}));
+        QCOMPARE(rowCells(1), picturesOf(window->LottoNumbers[0]));
+        QCOMPARE(rowCells(2), QStringList({"Numbers/ball_10.gif", "Numbers/ball_11.gif", "Numbers/ball_12.gif", "23",
+                                           "Numbers/ball_30.gif", "Numbers/ball_31.gif"}));
+        QCOMPARE(rowCells(3), QStringList({"7", "Numbers/ball_8.gif", "Numbers/ball_9.gif", "23",
+                                           "Numbers/ball_40.gif", "Numbers/ball_41.gif"}));
+        QCOMPARE(modal.messages.size(), 1);
+        QCOMPARE(modal.messages[0].text, QStringLiteral("Cannot load the ball picture Numbers/ball_23.gif\n"
+                                                        "Cannot load the ball picture Numbers/ball_7.gif"));
+        QCOMPARE(modal.messages[0].style, 16);
+        QCOMPARE(modal.messages[0].title, QStringLiteral("Ziventa"));
+        checkCaptions(true);
+        QCOMPARE(window->LottoPending, std::int16_t(1));
+        QCOMPARE(window->ShownBoards, std::int16_t(3));
+
+        // The broken files are still broken, but no board needs them now.
+        random.yield(49, {1, 2, 3, 4, 5}).yield(20, {6}).yield(49, {10, 11, 12, 13, 14}).yield(20, {15});
+        click(false, "2");
+        QCOMPARE(modal.messages.size(), 1);
+        QCOMPARE(rowCells(1), picturesOf(window->PowerballNumbers[0]));
+        QCOMPARE(rowCells(2), picturesOf(window->PowerballNumbers[1]));
+        QCOMPARE(rowCells(3), QStringList(6, QString()));
+        checkCaptions(false);
+    }
+};
+
+ZIVENTA_TEST_MAIN(TestDispatch)
+#include "tst_dispatch.moc"

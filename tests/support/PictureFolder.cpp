@@ -1,0 +1,38 @@
+#include "support/PictureFolder.h"
+
+#include "draw/BallPictures.h"
+
+#include <QDir>
+#include <QFile>
+
+PictureFolder::PictureFolder() : previous(QDir::currentPath())
+{
+    if (!folder.isValid() || !QDir(folder.path()).mkdir(QStringLiteral("Numbers")))
+        return;
+    for (int n = 1; n <= draw::HighestBall; ++n)
+        if (!QFile::copy(draw::ballPicturePath(n), folder.filePath(draw::ballPicturePath(n))))
+            return;
+    ready = QDir::setCurrent(folder.path());
+}
+
+PictureFolder::~PictureFolder()
+{
+    QDir::setCurrent(previous);
+}
+
+bool PictureFolder::remove(int n)
+{
+    return QFile::remove(draw::ballPicturePath(n));
+}
+
+bool PictureFolder::corrupt(int n)
+{
+    QFile file(draw::ballPicturePath(n));
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write("not a picture at all") > 0;
+}
+
+bool PictureFolder::copyPicture(int from, int n)
+{
+    return QFile::remove(draw::ballPicturePath(n))
+        && QFile::copy(draw::ballPicturePath(from), draw::ballPicturePath(n));
+}
