@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QImageReader>
 
 namespace app {
 
@@ -13,6 +14,7 @@ void configureApplication(QApplication &application)
                                             .arg(ZIVENTA_VERSION_MINOR)
                                             .arg(ZIVENTA_VERSION_PATCH));
     QApplication::setOrganizationName(QStringLiteral("NORVANE"));
+    QImageReader::setAllocationLimit(PictureAllocationLimitMb);
     application.setWindowIcon(QIcon(QStringLiteral(":/assets/ziventa.ico")));
 }
 

@@ -11,11 +11,14 @@
 #include "support/TestMain.h"
 
 #include <QAction>
+#include <QFile>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <cmath>
 #include <memory>
@@ -427,6 +430,48 @@ private slots:
         QTest::mouseClick(child<QPushButton>(shown, "cmdSysInfo"), Qt::LeftButton);
         QCOMPARE(starter->started, QStringList{tool});
         QVERIFY(ui->messages.isEmpty());
+        QVERIFY(shown->isVisible());
+    }
+
+    // A hive file that cannot be used, read as the program reads its own:
+    // the button says the tool is unavailable, starts nothing, and the About
+    // box stays open.
+    void sysInfoWithAnUnusableHive_data()
+    {
+        QTest::addColumn<bool>("exists");
+        QTest::addColumn<QByteArray>("contents");
+        QTest::newRow("missing") << false << QByteArray();
+        QTest::newRow("empty") << true << QByteArray();
+        QTest::newRow("binary garbage") << true << QByteArray("\x7f" "ELF\x02\x01\x01\0\0\xff\xfe[\"\n\0", 16);
+        QTest::newRow("the tool's key with a bad value")
+            << true << QByteArray("[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Shared Tools\\MSINFO]\n"
+                                  "\"PATH\" = 1 /usr/bin/hardinfo\n");
+    }
+
+    void sysInfoWithAnUnusableHive()
+    {
+        QFETCH(bool, exists);
+        QFETCH(QByteArray, contents);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("ziventa.hive"));
+        if (exists) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QCOMPARE(file.write(contents), contents.size());
+        }
+        if (!exists || !contents.isEmpty())
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^registry hive .* not")));
+        platform::MemoryRegistry hive = platform::loadHiveFile(path);
+        platform::setRegistry(&hive);
+        const auto restore = qScopeGuard([this] { platform::setRegistry(registry.get()); });
+
+        QWidget *shown = showActive(About);
+        QTest::mouseClick(child<QPushButton>(shown, "cmdSysInfo"), Qt::LeftButton);
+        QVERIFY(starter->started.isEmpty());
+        QCOMPARE(ui->messages.size(), 1);
+        QCOMPARE(ui->messages[0].text, unavailable);
+        QCOMPARE(ui->messages[0].style, platform::Style::OkOnly);
+        QCOMPARE(ui->messages[0].title, QStringLiteral("Ziventa"));
         QVERIFY(shown->isVisible());
     }
 

@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QImageReader>
 #include <QLabel>
 #include <QPaintEngine>
 #include <QPrintEngine>
@@ -19,6 +20,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSet>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -55,6 +57,11 @@ QList<QImage> rasterise(const QString &pdf, int dpi)
                {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-png"), pdf, dir.filePath("page")});
     if (!tool.waitForFinished(60000) || tool.exitStatus() != QProcess::NormalExit || tool.exitCode() != 0)
         return {};
+    // A page at print resolution is far larger than any picture the program
+    // reads, so it is read past the program's cap.
+    const int cap = QImageReader::allocationLimit();
+    QImageReader::setAllocationLimit(0);
+    const auto restore = qScopeGuard([cap] { QImageReader::setAllocationLimit(cap); });
     QList<QImage> pages;
     // pdftoppm pads the page numbers to one width, so the names sort as the pages do.
     for (const QString &name : QDir(dir.path()).entryList({"page-*.png"}, QDir::Files, QDir::Name))

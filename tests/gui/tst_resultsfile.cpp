@@ -301,6 +301,7 @@ private slots:
         QTest::newRow("a folder that does not exist") << "missing folder";
         QTest::newRow("a path that is a folder") << "folder";
         QTest::newRow("a full disk") << "full";
+        QTest::newRow("a folder removed while the dialog is open") << "removed";
     }
 
     void failures()
@@ -338,20 +339,27 @@ private slots:
             if (target.isEmpty())
                 QSKIP(qPrintable(QStringLiteral("no small file system to fill here: ") + scratch->why()));
             QVERIFY(scratch->fill());
+        } else if (where == "removed") {
+            QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("chosen")));
+            target = inDir(QStringLiteral("chosen/results.txt"));
+            ui->whileSaveAsOpen = [this] { QVERIFY(QDir(inDir(QStringLiteral("chosen"))).removeRecursively()); };
         }
         const QString folder = QFileInfo(target).absolutePath();
         const QStringList entriesBefore = entriesOf(folder);
 
         showBoards(Game::Lotto, 3);
         pressSave(target);
+        ui->whileSaveAsOpen = nullptr;
 
         checkFailed(1, 3);
         if (QTest::currentTestFailed())
             return;
         QCOMPARE(entriesOf(folder), entriesBefore); // no partial file left behind
+        if (where == "removed")
+            QVERIFY(!QFileInfo::exists(folder)); // not made again to hold the file
         if (where == "folder")
             QCOMPARE(readAll(target + QStringLiteral("/inside.txt")), old);
-        else if (where != "missing folder")
+        else if (where != "missing folder" && where != "removed")
             QCOMPARE(readAll(target), old);
         checkLaterSaveRestores(Game::Lotto, 3);
     }
