@@ -3,8 +3,10 @@
 #include "app/Frmlotto.h"
 #include "support/ScratchMount.h"
 #include "support/ScriptedModalUi.h"
+#include "support/ScriptedRandom.h"
 #include "support/TestMain.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
@@ -111,6 +113,50 @@ QStringList entriesOf(const QString &folder)
 } // namespace
 
 Q_DECLARE_METATYPE(Step)
+
+namespace {
+
+// One step of a scenario on the real buttons: a game click with the text in
+// Combo1 and the boards the generator is scripted for, a count typed with no
+// click, or a press of the save button.
+struct Click {
+    enum Kind { Play, Type, Save } kind;
+    Game game = Game::Lotto;
+    QString text;
+    int drawn = 0;
+};
+
+Click play(Game game, const QString &text, int drawn)
+{
+    return {Click::Play, game, text, drawn};
+}
+
+Click type(const QString &text)
+{
+    return {Click::Type, Game::Lotto, text, 0};
+}
+
+const Click pressSaveButton{Click::Save, Game::Lotto, {}, 0};
+
+// Scripts the draws of boards 1 to n of game so they come out as
+// lottoBoard(k) / powerballBoard(k), drawn high to low.
+void queueBoards(ScriptedRandom &random, Game game, int n)
+{
+    for (int k = 1; k <= n; ++k) {
+        const draw::BoardNumbers b = game == Game::Lotto ? lottoBoard(k) : powerballBoard(k);
+        const int mains = game == Game::Lotto ? 6 : 5;
+        QList<int> numbers;
+        for (int p = mains; p >= 1; --p)
+            numbers << b[p];
+        random.yieldAll(49, numbers);
+        if (game == Game::Powerball)
+            random.yieldAll(20, QList<int>{b[6]});
+    }
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Click)
 
 class TestResultsFile : public QObject {
     Q_OBJECT
@@ -245,6 +291,81 @@ private slots:
         QCOMPARE(asked, messages);
         QCOMPARE(ui->saveRequests.size(), dialogs);
         QCOMPARE(window->windowTitle(), QStringLiteral("Ziventa"));
+        if (file.isEmpty())
+            QCOMPARE(entriesOf(dir->path()), QStringList{});
+        else
+            QCOMPARE(readAll(inDir(QStringLiteral("out.txt"))), file);
+    }
+
+    void clickScenarios_data()
+    {
+        QTest::addColumn<QList<Click>>("clicks");
+        QTest::addColumn<QByteArray>("file"); // of out.txt after the last save; empty: no file at all
+        QTest::addColumn<QStringList>("messages");
+
+        QTest::newRow("Lotto 3") << QList<Click>{play(Game::Lotto, "3", 3), pressSaveButton}
+                                 << expectedFile(Game::Lotto, 3) << QStringList{};
+        QTest::newRow("the same save twice")
+            << QList<Click>{play(Game::Lotto, "3", 3), pressSaveButton, pressSaveButton}
+            << expectedFile(Game::Lotto, 3) << QStringList{};
+        QTest::newRow("Lotto, then Powerball")
+            << QList<Click>{play(Game::Lotto, "5", 5), play(Game::Powerball, "2", 2), pressSaveButton}
+            << expectedFile(Game::Powerball, 2) << QStringList{};
+        QTest::newRow("Powerball 6") << QList<Click>{play(Game::Powerball, "6", 6), pressSaveButton}
+                                     << expectedFile(Game::Powerball, 6) << QStringList{};
+        QTest::newRow("an invalid count between draw and save")
+            << QList<Click>{play(Game::Lotto, "4", 4), play(Game::Powerball, "7", 0), pressSaveButton}
+            << expectedFile(Game::Lotto, 4) << QStringList{};
+        QTest::newRow("the count changed after the draw")
+            << QList<Click>{play(Game::Powerball, "2", 2), type("4"), pressSaveButton}
+            << expectedFile(Game::Powerball, 2) << QStringList{};
+        QTest::newRow("an empty count before any draw")
+            << QList<Click>{play(Game::Lotto, "", 0), pressSaveButton} << QByteArray()
+            << QStringList{"Please select the number of boards you wish to play",
+                           "There are no results to save yet."};
+    }
+
+    // The file holds what the last click that drew put on screen.
+    void clickScenarios()
+    {
+        QFETCH(QList<Click>, clicks);
+        QFETCH(QByteArray, file);
+        QFETCH(QStringList, messages);
+        ScriptedRandom random;
+        auto *combo = window->findChild<QComboBox *>(QStringLiteral("Combo1"));
+        QVERIFY(combo);
+
+        int saves = 0;
+        for (const Click &click : clicks) {
+            switch (click.kind) {
+            case Click::Play:
+                queueBoards(random, click.game, click.drawn);
+                combo->setEditText(click.text);
+                QTest::mouseClick(window->findChild<QPushButton *>(
+                                      click.game == Game::Lotto ? QStringLiteral("CmdLotto") : QStringLiteral("CmdPowerball")),
+                                  Qt::LeftButton);
+                QVERIFY(random.values.isEmpty());
+                break;
+            case Click::Type:
+                combo->clearEditText();
+                QTest::keyClicks(combo, click.text);
+                QCOMPARE(combo->currentText(), click.text);
+                break;
+            case Click::Save:
+                if (saves++ > 0)
+                    QVERIFY(QFile::remove(inDir(QStringLiteral("out.txt"))));
+                pressSave(inDir(QStringLiteral("out.txt")));
+                break;
+            }
+        }
+
+        QStringList asked;
+        for (const auto &m : ui->messages) {
+            asked << m.text;
+            QCOMPARE(m.style, 0);
+        }
+        QCOMPARE(asked, messages);
+        QCOMPARE(ui->saveRequests.size(), file.isEmpty() ? 0 : saves);
         if (file.isEmpty())
             QCOMPARE(entriesOf(dir->path()), QStringList{});
         else
