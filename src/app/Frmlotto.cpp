@@ -36,48 +36,48 @@ void setTextColor(QWidget *widget, const QColor &color)
     widget->setPalette(palette);
 }
 
-QPushButton *makePictureButton(const ControlSpec &spec, QWidget *parent)
+QPushButton *makePictureButton(const ControlSpec &design, QWidget *parent)
 {
     auto *button = new QPushButton(parent);
-    const QPixmap picture(spec.caption);
+    const QPixmap picture(design.caption);
     button->setIcon(picture);
     button->setIconSize(picture.size());
     paintBackground(button, Qt::white);
     return button;
 }
 
-QWidget *makeControl(const ControlSpec &spec, QWidget *parent)
+QWidget *makeControl(const ControlSpec &design, QWidget *parent)
 {
-    switch (spec.kind) {
+    switch (design.kind) {
     case ControlKind::Label:
     case ControlKind::Title:
     case ControlKind::PowerballLabel:
     case ControlKind::RowLabel: {
-        auto *label = new QLabel(spec.caption, parent);
-        label->setAlignment(spec.alignment);
-        if (spec.kind == ControlKind::Label)
+        auto *label = new QLabel(design.caption, parent);
+        label->setAlignment(design.alignment);
+        if (design.kind == ControlKind::Label)
             paintBackground(label, Qt::white);
-        if (spec.kind == ControlKind::Title)
+        if (design.kind == ControlKind::Title)
             label->setFont(titleFont());
-        if (spec.kind == ControlKind::PowerballLabel)
+        if (design.kind == ControlKind::PowerballLabel)
             paintBackground(label, QColor(255, 255, 0));
-        if (spec.kind == ControlKind::RowLabel) {
+        if (design.kind == ControlKind::RowLabel) {
             paintBackground(label, Qt::black);
-            setTextColor(label, spec.textColor);
+            setTextColor(label, design.textColor);
             label->setFont(rowLabelFont());
         }
         return label;
     }
     case ControlKind::Logo: {
         auto *logo = new QLabel(parent);
-        logo->setPixmap(QPixmap(spec.caption));
+        logo->setPixmap(QPixmap(design.caption));
         logo->setScaledContents(true);
         return logo;
     }
     case ControlKind::PictureButton:
-        return makePictureButton(spec, parent);
+        return makePictureButton(design, parent);
     case ControlKind::Frame: {
-        auto *frame = new QGroupBox(spec.caption, parent);
+        auto *frame = new QGroupBox(design.caption, parent);
         paintBackground(frame, Qt::white);
         return frame;
     }
@@ -89,7 +89,7 @@ QWidget *makeControl(const ControlSpec &spec, QWidget *parent)
         return combo;
     }
     case ControlKind::PushButton:
-        return new QPushButton(spec.caption, parent);
+        return new QPushButton(design.caption, parent);
     case ControlKind::BallImage:
         return new BallImage(parent);
     case ControlKind::FrameShape:
@@ -135,14 +135,14 @@ void Frmlotto::buildControls(qreal dpi)
 {
     std::map<QString, QWidget *> byName;
     std::vector<std::pair<int, QWidget *>> tabStops;
-    for (const ControlSpec &spec : controlTable()) {
-        QWidget *parent = spec.parent.isEmpty() ? client : byName.at(spec.parent);
-        QWidget *control = makeControl(spec, parent);
-        control->setObjectName(spec.name);
-        control->setGeometry(twipsToPixels(spec.twips, dpi));
-        byName[spec.name] = control;
+    for (const ControlSpec &design : controlTable()) {
+        QWidget *parent = design.parent.isEmpty() ? client : byName.at(design.parent);
+        QWidget *control = makeControl(design, parent);
+        control->setObjectName(design.name);
+        control->setGeometry(twipsToPixels(design.twips, dpi));
+        byName[design.name] = control;
         if (control->focusPolicy() != Qt::NoFocus)
-            tabStops.emplace_back(spec.tabIndex, control);
+            tabStops.emplace_back(design.tabIndex, control);
     }
 
     auto find = [&](const char *name) { return byName.at(QString::fromLatin1(name)); };

@@ -13,35 +13,35 @@ namespace info {
 
 namespace {
 
-QRect pixelsOf(const ControlSpec &spec, qreal dpi)
+QRect pixelsOf(const ControlSpec &design, qreal dpi)
 {
     using platform::twipsToPixels;
-    if (spec.kind != ControlKind::Line)
-        return twipsToPixels(spec.twips, dpi);
+    if (design.kind != ControlKind::Line)
+        return twipsToPixels(design.twips, dpi);
     // Both end points are drawn.
-    const int left = twipsToPixels(spec.twips.left(), dpi);
-    const int right = twipsToPixels(spec.twips.left() + spec.twips.width(), dpi);
-    return {left, twipsToPixels(spec.twips.top(), dpi), right - left + 1, spec.lineWidth};
+    const int left = twipsToPixels(design.twips.left(), dpi);
+    const int right = twipsToPixels(design.twips.left() + design.twips.width(), dpi);
+    return {left, twipsToPixels(design.twips.top(), dpi), right - left + 1, design.lineWidth};
 }
 
-QWidget *makeControl(const ControlSpec &spec, QWidget *parent)
+QWidget *makeControl(const ControlSpec &design, QWidget *parent)
 {
-    switch (spec.kind) {
+    switch (design.kind) {
     case ControlKind::Button:
-        return new QPushButton(spec.text, parent);
+        return new QPushButton(design.text, parent);
     case ControlKind::Label: {
         auto *label = new QLabel(parent);
         label->setTextFormat(Qt::PlainText);
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setText(spec.text);
-        if (spec.color.isValid()) {
+        label->setText(design.text);
+        if (design.color.isValid()) {
             QPalette palette = label->palette();
-            palette.setColor(QPalette::WindowText, spec.color);
+            palette.setColor(QPalette::WindowText, design.color);
             label->setPalette(palette);
         }
-        if (spec.boldPoints > 0) {
-            QFont font = platform::sansSerifFont(spec.boldPoints);
+        if (design.boldPoints > 0) {
+            QFont font = platform::sansSerifFont(design.boldPoints);
             font.setWeight(QFont::Bold);
             label->setFont(font);
         }
@@ -49,12 +49,12 @@ QWidget *makeControl(const ControlSpec &spec, QWidget *parent)
     }
     case ControlKind::Picture: {
         auto *picture = new QLabel(parent);
-        picture->setPixmap(QPixmap(spec.text));
+        picture->setPixmap(QPixmap(design.text));
         picture->setScaledContents(true);
         return picture;
     }
     case ControlKind::Line:
-        return new LineShape(spec.color, parent);
+        return new LineShape(design.color, parent);
     }
     return nullptr;
 }
@@ -76,18 +76,18 @@ InfoWindow::InfoWindow(const QString &name, const QSize &clientTwips, const std:
     setFixedSize(platform::twipsToPixels(clientTwips, dpi));
 
     std::vector<std::pair<int, QWidget *>> tabStops;
-    for (const ControlSpec &spec : controls) {
-        QWidget *control = makeControl(spec, this);
-        control->setObjectName(spec.name);
-        control->setGeometry(pixelsOf(spec, dpi));
-        if (spec.index >= 0)
-            control->setProperty("index", spec.index);
+    for (const ControlSpec &design : controls) {
+        QWidget *control = makeControl(design, this);
+        control->setObjectName(design.name);
+        control->setGeometry(pixelsOf(design, dpi));
+        if (design.index >= 0)
+            control->setProperty("index", design.index);
         // Pictures and lines are the window's background: a label's text that
         // runs over one stays readable.
-        if (spec.kind == ControlKind::Picture || spec.kind == ControlKind::Line)
+        if (design.kind == ControlKind::Picture || design.kind == ControlKind::Line)
             control->lower();
         if (control->focusPolicy() != Qt::NoFocus)
-            tabStops.emplace_back(spec.tabIndex, control);
+            tabStops.emplace_back(design.tabIndex, control);
     }
     // Focus moves by tab index and starts on the first stop.
     std::sort(tabStops.begin(), tabStops.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
