@@ -4,6 +4,7 @@
 #include "draw/BoardSteps.h"
 #include "draw/BoardView.h"
 #include "draw/Random.h"
+#include "support/NullBoardView.h"
 #include "support/PictureFolder.h"
 #include "support/ScriptedRandom.h"
 
@@ -38,14 +39,6 @@ public:
     {
         log << QStringLiteral("%1 as text %2").arg(position).arg(number);
     }
-};
-
-class NullView final : public draw::BoardView {
-public:
-    void hidePowerballMarks() override {}
-    void showPowerballMarks() override {}
-    void showBallPicture(int, const QImage &, const QString &) override {}
-    void showBallNumber(int, int) override {}
 };
 
 BoardNumbers board(std::initializer_list<int> positions)
@@ -244,7 +237,7 @@ private slots:
     void realDrawsAreDistinctAndInRange()
     {
         constexpr int Boards = 100000;
-        NullView view;
+        NullBoardView view;
         for (bool powerball : {false, true}) {
             const int mains = powerball ? 5 : 6;
             std::set<int> seenMain, seenPowerball;
@@ -281,7 +274,7 @@ private slots:
             QVERIFY(u >= 0.0 && u < 1.0);
 
         draw::setRandomSource(&random);
-        NullView view;
+        NullBoardView view;
         BoardNumbers board2{}, board3{};
         draw::PickLottoNumbers(board2, view);
         draw::PickLottoNumbers(board3, view);
