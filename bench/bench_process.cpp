@@ -4,7 +4,7 @@
 // ten six-board draws without widgets). Every iteration starts this program
 // again in a child mode, so nothing an earlier iteration loaded or cached
 // counts. Run from the folder that holds Numbers, e.g.
-//   build/bench/bench_process --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
+//   build/bench/bench_process --benchmark_repetitions=20 --benchmark_report_aggregates_only=true
 #include "BenchSupport.h"
 #include "app/Application.h"
 #include "app/Frmlotto.h"
