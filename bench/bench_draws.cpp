@@ -2,28 +2,17 @@
 // (pictures read from disk, window repainted), and one board without widgets.
 // Run from the folder that holds Numbers, e.g.
 //   build/bench/bench_draws --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
+#include "BenchSupport.h"
 #include "app/Application.h"
 #include "app/Frmlotto.h"
-#include "draw/BallPictures.h"
 #include "draw/BoardDraw.h"
-#include "draw/BoardView.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QFileInfo>
 #include <QPushButton>
 #include <benchmark/benchmark.h>
-#include <cstdio>
 
 namespace {
-
-class DiscardingView final : public draw::BoardView {
-public:
-    void hidePowerballMarks() override {}
-    void showPowerballMarks() override {}
-    void showBallPicture(int, const QImage &picture, const QString &) override { benchmark::DoNotOptimize(&picture); }
-    void showBallNumber(int, int) override {}
-};
 
 void sixBoardClick(benchmark::State &state, const char *button)
 {
@@ -73,19 +62,7 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     app::configureApplication(application);
-    // A missing picture would end a click with a message box, which would
-    // wait for a person.
-    for (int n = 1; n <= draw::HighestBall; ++n) {
-        if (!QFileInfo::exists(draw::ballPicturePath(n))) {
-            std::fprintf(stderr, "%s is missing: run from the folder that holds Numbers\n",
-                         qPrintable(draw::ballPicturePath(n)));
-            return 1;
-        }
-    }
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+    if (!ballPicturesPresent())
         return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

@@ -1,0 +1,164 @@
+// What a fresh process costs: the wall time from its start to the main window
+// shown and painted once (or to the first six boards drawn without widgets),
+// and its peak resident memory after ten six-board clicks on the window (or
+// ten six-board draws without widgets). Every iteration starts this program
+// again in a child mode, so nothing an earlier iteration loaded or cached
+// counts. Run from the folder that holds Numbers, e.g.
+//   build/bench/bench_process --benchmark_repetitions=20 --benchmark_report_aggregates_only=true
+#include "BenchSupport.h"
+#include "app/Application.h"
+#include "app/Frmlotto.h"
+#include "draw/BoardDraw.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QPushButton>
+#include <array>
+#include <benchmark/benchmark.h>
+#include <fstream>
+#include <string>
+
+namespace {
+
+// One benchmark, and the child mode of the same name that runs it.
+struct Run {
+    const char *name;
+    // The window's game button to click; without one, only the first show.
+    const char *button;
+    // Without widgets: the board draw, over a discarding view.
+    QStringList (*drawBoard)(draw::BoardNumbers &, draw::BoardView &);
+    // Six-board clicks or draws before the child reports.
+    int rounds;
+};
+
+const Run runs[] = {
+    {"StartToWindowShown", nullptr, nullptr, 0},
+    {"StartToSixBoards/Lotto", nullptr, draw::LottoBoard, 1},
+    {"StartToSixBoards/Powerball", nullptr, draw::PowerballBoard, 1},
+    {"PeakAfterTenClicks/Lotto", "CmdLotto", nullptr, 10},
+    {"PeakAfterTenClicks/Powerball", "CmdPowerball", nullptr, 10},
+    {"PeakAfterTenDraws/Lotto", nullptr, draw::LottoBoard, 10},
+    {"PeakAfterTenDraws/Powerball", nullptr, draw::PowerballBoard, 10},
+};
+
+const char ChildOption[] = "--child=";
+
+// The peak resident set of this process so far, in KiB; -1 when unknown.
+long peakResidentKib()
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind("VmHWM:", 0) == 0)
+            return std::stol(line.substr(6));
+    }
+    return -1;
+}
+
+class FirstPaintWindow final : public app::Frmlotto {
+public:
+    bool painted = false;
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        Frmlotto::paintEvent(event);
+        painted = true;
+    }
+};
+
+// The child: starts as the program does, does its run, and reports its peak
+// resident memory on one line of stdout, which is when the parent's clock
+// stops.
+int runChild(const Run &run, int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    app::configureApplication(application);
+    if (run.drawBoard) {
+        std::array<draw::BoardNumbers, draw::BoardCount> boards{};
+        DiscardingView view;
+        for (int round = 0; round < run.rounds; ++round) {
+            for (draw::BoardNumbers &numbers : boards) {
+                // Figures without the pictures read would flatter the draw.
+                if (!run.drawBoard(numbers, view).isEmpty()) {
+                    std::fputs("a ball picture could not be read\n", stderr);
+                    return 1;
+                }
+            }
+        }
+    } else {
+        FirstPaintWindow window;
+        window.show();
+        // The controls paint in the same pass as the window, before processEvents returns.
+        while (!window.painted)
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        if (run.button) {
+            window.findChild<QComboBox *>(QStringLiteral("Combo1"))->setEditText(QStringLiteral("6"));
+            auto *game = window.findChild<QPushButton *>(QString::fromLatin1(run.button));
+            for (int round = 0; round < run.rounds; ++round) {
+                game->click();
+                QApplication::processEvents();
+            }
+        }
+    }
+    std::printf("%ld\n", peakResidentKib());
+    std::fflush(stdout);
+    return 0;
+}
+
+void freshProcess(benchmark::State &state, const Run &run)
+{
+    // A child that never reports is stuck, e.g. in a message box.
+    constexpr int ReportTimeoutMs = 60000;
+    double peakMib = 0;
+    for (auto _ : state) {
+        QProcess child;
+        QElapsedTimer clock;
+        clock.start();
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QString::fromLatin1(ChildOption) + QString::fromLatin1(run.name)});
+        while (!child.canReadLine() && child.waitForReadyRead(ReportTimeoutMs)) {
+        }
+        const qint64 elapsedNs = clock.nsecsElapsed();
+        bool reported = false;
+        const long peakKib = child.readLine().trimmed().toLong(&reported);
+        if (!reported || !child.waitForFinished(ReportTimeoutMs)) {
+            child.kill();
+            child.waitForFinished();
+        }
+        if (!reported || peakKib < 0 || child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0) {
+            // Qt's warnings on every start would bury the results: a child's
+            // stderr is shown only when it failed.
+            std::fputs(child.readAllStandardError().constData(), stderr);
+            state.SkipWithError("the child process did not report its peak memory and end cleanly");
+            break;
+        }
+        state.SetIterationTime(elapsedNs / 1e9);
+        peakMib += peakKib / 1024.0;
+    }
+    state.counters["peak_MiB"] = benchmark::Counter(peakMib, benchmark::Counter::kAvgIterations);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (argc == 2 && qstrncmp(argv[1], ChildOption, sizeof ChildOption - 1) == 0) {
+        for (const Run &run : runs) {
+            if (qstrcmp(argv[1] + sizeof ChildOption - 1, run.name) == 0)
+                return runChild(run, argc, argv);
+        }
+        std::fprintf(stderr, "no such child mode: %s\n", argv[1]);
+        return 1;
+    }
+
+    QCoreApplication application(argc, argv);
+    if (!ballPicturesPresent())
+        return 1;
+    for (const Run &run : runs)
+        benchmark::RegisterBenchmark(run.name, freshProcess, run)->UseManualTime()->Unit(benchmark::kMillisecond);
+    return runBenchmarks(argc, argv);
+}
