@@ -1,10 +1,13 @@
 #include "app/Frmlotto.h"
 
 #include "app/Controls.h"
+#include "draw/BallPictures.h"
 #include "draw/BoardDraw.h"
 #include "platform/ModalUi.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 
@@ -38,6 +41,22 @@ int boardCount(const QString &text)
     return 0;
 }
 
+// What the user reads about the pictures a click could not show. Without
+// the folder every picture fails: one line naming where it was looked for
+// says more than a line per file.
+QString unloadableMessage(QStringList paths)
+{
+    const QFileInfo folder(draw::ballPictureFolder());
+    if (!folder.isDir())
+        return QStringLiteral("Cannot find the folder of ball pictures %1")
+            .arg(QDir::toNativeSeparators(folder.absoluteFilePath()));
+    paths.removeDuplicates();
+    QStringList lines;
+    for (const QString &path : paths)
+        lines << QStringLiteral("Cannot load the ball picture %1").arg(path);
+    return lines.join(QLatin1Char('\n'));
+}
+
 } // namespace
 
 void Frmlotto::CmdLotto_Click() { playGame(LottoClick); }
@@ -65,13 +84,8 @@ void Frmlotto::playGame(const GameClick &game)
 
     // A missing picture costs only its own cell: the click has drawn and
     // stored every board, and the user is told once which files failed.
-    if (!unloadable.isEmpty()) {
-        unloadable.removeDuplicates();
-        QStringList lines;
-        for (const QString &path : unloadable)
-            lines << QStringLiteral("Cannot load the ball picture %1").arg(path);
-        platform::messageBox(this, lines.join(QLatin1Char('\n')), platform::Style::Critical);
-    }
+    if (!unloadable.isEmpty())
+        platform::messageBox(this, unloadableMessage(unloadable), platform::Style::Critical);
 }
 
 void Frmlotto::ClearBoards()

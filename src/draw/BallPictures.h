@@ -1,14 +1,23 @@
 #pragma once
 
+#include <QImage>
 #include <QString>
 
 namespace draw {
 
 constexpr int HighestBall = 49;
 
+// The relative folder that holds the ball pictures.
+QString ballPictureFolder();
+
 // The relative path of the picture of ball n (1 to 49), resolved against the
 // current directory at each load so an installation can move the pictures
 // without rebuilding. Any other number has no picture: the empty string.
 QString ballPicturePath(int n);
+
+// The picture in the file at path, read afresh, or a null image when the file
+// is missing, is no picture, claims more memory than the reader may take, or
+// is a GIF cut short.
+QImage loadBallPicture(const QString &path);
 
 } // namespace draw

@@ -3,7 +3,6 @@
 #include "draw/BoardView.h"
 #include "draw/Random.h"
 
-#include <QImage>
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -48,8 +47,8 @@ QStringList ShowBallPictures(const BoardNumbers &numbers, BoardView &view, int s
         if (n < 1 || n > highest)
             continue;
         const QString path = ballPicturePath(n);
-        // QImage reads the file itself: nothing comes from a pixmap cache.
-        const QImage picture(path);
+        // Read from the file each time: nothing comes from a pixmap cache.
+        const QImage picture = loadBallPicture(path);
         if (picture.isNull()) {
             view.showBallNumber(p, n);
             failed << path;

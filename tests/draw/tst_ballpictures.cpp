@@ -1,6 +1,9 @@
-// The fixed table of ball picture paths.
+// The fixed table of ball picture paths, and how a picture is read.
 #include "draw/BallPictures.h"
+#include "support/GifFixture.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 class TestBallPictures : public QObject {
@@ -36,6 +39,32 @@ private slots:
             QVERIFY2(!picture.isNull(), qPrintable(path));
             QVERIFY(picture.width() <= 41 && picture.height() <= 33);
         }
+    }
+
+    // A GIF cut at any byte is refused, though Qt's reader shows most cuts
+    // with the rows it never got painted over; a whole GIF loads as Qt reads it.
+    void cutPicturesAreRefused()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString path = dir.filePath(QStringLiteral("ball.gif"));
+        auto load = [&](const QByteArray &bytes) {
+            QFile file(path);
+            if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+                qFatal("cannot write %s", qPrintable(path));
+            file.close();
+            return draw::loadBallPicture(path);
+        };
+        QFile ball(draw::ballPicturePath(23));
+        QVERIFY(ball.open(QIODevice::ReadOnly));
+        for (const QByteArray &whole : {ball.readAll(), gifClaiming(33, 33)}) {
+            for (qsizetype size = 0; size < whole.size(); ++size)
+                QVERIFY2(load(whole.left(size)).isNull(), qPrintable(QStringLiteral("cut at %1").arg(size)));
+            QImage expected;
+            QVERIFY(expected.loadFromData(whole));
+            QCOMPARE(load(whole), expected);
+        }
+        QVERIFY(draw::loadBallPicture(dir.filePath(QStringLiteral("absent.gif"))).isNull());
     }
 };
 

@@ -59,8 +59,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     QString date;
     if (input.ConsumeBool()) {
-        const QLocale locale(QLocale::Language(input.ConsumeIntegral<std::uint16_t>()),
-                             QLocale::Territory(input.ConsumeIntegral<std::uint16_t>()));
+        // Only the enums' own values: Qt reads past its locale tables for any
+        // other, and the program only ever passes the system's locale.
+        const QLocale locale(QLocale::Language(input.ConsumeIntegralInRange<int>(0, QLocale::LastLanguage)),
+                             QLocale::Territory(input.ConsumeIntegralInRange<int>(0, QLocale::LastTerritory)));
         date = app::dateItem(QDate::fromJulianDay(input.ConsumeIntegral<qint64>()), locale);
     } else {
         const std::vector<std::uint8_t> bytes = input.ConsumeRemainingBytes<std::uint8_t>();

@@ -3,6 +3,7 @@
 #include "app/Frmlotto.h"
 #include "app/Layout.h"
 #include "draw/BallPictures.h"
+#include "support/GifFixture.h"
 #include "support/PictureFolder.h"
 #include "support/ScriptedModalUi.h"
 #include "support/ScriptedRandom.h"
@@ -11,6 +12,8 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <algorithm>
@@ -293,6 +296,75 @@ private slots:
         QCOMPARE(rowCells(2), picturesOf(window->PowerballNumbers[1]));
         QCOMPARE(rowCells(3), QStringList(6, QString()));
         checkCaptions(false);
+    }
+
+    void badPictures_data()
+    {
+        QTest::addColumn<QByteArray>("ball23");
+        QTest::addColumn<bool>("folderMissing");
+        QFile ball(draw::ballPicturePath(23));
+        QVERIFY(ball.open(QIODevice::ReadOnly));
+        const QByteArray whole = ball.readAll();
+        QTest::newRow("no Numbers folder") << QByteArray() << true;
+        QTest::newRow("zero bytes") << QByteArray("") << false;
+        // Qt's reader shows such a cut with its missing rows painted over.
+        QTest::newRow("a ball GIF cut in its pixels") << whole.left(whole.size() / 2) << false;
+        QTest::newRow("a GIF claiming 30000 x 30000") << gifClaiming(30000, 30000) << false;
+        // Under the reader's own limit: only the program's cap refuses it.
+        QTest::newRow("a GIF claiming 3000 x 3000") << gifClaiming(3000, 3000) << false;
+    }
+
+    // A bad picture, or no folder of pictures at all: every board is drawn
+    // and stored, a cell without its picture shows its number, one message
+    // says what is wrong, and once the pictures are back a click shows them.
+    void badPictures()
+    {
+        QFETCH(QByteArray, ball23);
+        QFETCH(bool, folderMissing);
+        PictureFolder folder;
+        QVERIFY(folder.isReady());
+        const QByteArray whole = folder.bytes(23);
+        if (folderMissing)
+            QVERIFY(QDir().rename("Numbers", "Numbers.away"));
+        else
+            QVERIFY(folder.write(23, ball23));
+        ScriptedModalUi modal;
+        ScriptedRandom random;
+        const BoardNumbers boards[] = {{0, 1, 2, 3, 4, 5, 6}, {0, 10, 11, 12, 23, 30, 31}};
+        auto queue = [&] {
+            for (const BoardNumbers &board : boards)
+                random.yieldAll(49, std::vector<int>(board.begin() + 1, board.end()));
+        };
+        queue();
+        click(true, "2");
+
+        for (int k = 1; k <= 2; ++k) {
+            QCOMPARE(window->LottoNumbers[k - 1], boards[k - 1]);
+            QStringList cells = picturesOf(boards[k - 1]);
+            for (int p = 1; p <= 6; ++p)
+                if (folderMissing || boards[k - 1][p] == 23)
+                    cells[p - 1] = QString::number(boards[k - 1][p]);
+            QCOMPARE(rowCells(k), cells);
+        }
+        QCOMPARE(window->ShownBoards, std::int16_t(2));
+        QCOMPARE(window->LottoPending, std::int16_t(1));
+        checkCaptions(true);
+        QCOMPARE(modal.messages.size(), 1);
+        const QString absentFolder = QDir::toNativeSeparators(QDir::current().absoluteFilePath("Numbers"));
+        QCOMPARE(modal.messages[0].text, folderMissing
+                     ? QStringLiteral("Cannot find the folder of ball pictures %1").arg(absentFolder)
+                     : QStringLiteral("Cannot load the ball picture Numbers/ball_23.gif"));
+        QCOMPARE(modal.messages[0].style, 16);
+
+        if (folderMissing)
+            QVERIFY(QDir().rename("Numbers.away", "Numbers"));
+        else
+            QVERIFY(folder.write(23, whole));
+        queue();
+        click(true, "2");
+        QCOMPARE(modal.messages.size(), 1);
+        for (int k = 1; k <= 2; ++k)
+            QCOMPARE(rowCells(k), picturesOf(boards[k - 1]));
     }
 };
 

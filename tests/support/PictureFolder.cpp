@@ -27,12 +27,23 @@ bool PictureFolder::remove(int n)
 
 bool PictureFolder::corrupt(int n)
 {
-    QFile file(draw::ballPicturePath(n));
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write("not a picture at all") > 0;
+    return write(n, "not a picture at all");
 }
 
 bool PictureFolder::copyPicture(int from, int n)
 {
     return QFile::remove(draw::ballPicturePath(n))
         && QFile::copy(draw::ballPicturePath(from), draw::ballPicturePath(n));
+}
+
+bool PictureFolder::write(int n, const QByteArray &bytes)
+{
+    QFile file(draw::ballPicturePath(n));
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+
+QByteArray PictureFolder::bytes(int n) const
+{
+    QFile file(draw::ballPicturePath(n));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }

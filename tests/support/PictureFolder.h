@@ -17,10 +17,13 @@ public:
     bool isReady() const { return ready; }
 
     // The picture of ball n: deleted; overwritten with bytes that are no
-    // picture; overwritten with the picture of ball from.
+    // picture; overwritten with the picture of ball from; overwritten with
+    // bytes; read.
     bool remove(int n);
     bool corrupt(int n);
     bool copyPicture(int from, int n);
+    bool write(int n, const QByteArray &bytes);
+    QByteArray bytes(int n) const;
 
 private:
     QString previous;
