@@ -62,7 +62,6 @@ private:
 // Made once and kept for the life of the process: each input is one more
 // click on the same window, from wherever the clicks before it left it.
 struct Harness {
-    QApplication *application;
     app::Frmlotto *window;
     ScriptedModalUi *modal;
     InputRandom *random;
@@ -82,7 +81,7 @@ Harness &harness()
         window->show();
         auto *random = new InputRandom;
         draw::setRandomSource(random);
-        return Harness{application, window, new ScriptedModalUi, random};
+        return Harness{window, new ScriptedModalUi, random};
     }();
     return made;
 }
