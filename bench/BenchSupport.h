@@ -1,21 +1,13 @@
 #pragma once
 
-// What every benchmark program shares: a view that only swallows what a draw
-// shows, and the check that the pictures can be read from here.
+// What every benchmark program shares: the tests' view that shows nothing,
+// and the check that the pictures can be read from here.
 #include "draw/BallPictures.h"
-#include "draw/BoardView.h"
+#include "support/NullBoardView.h"
 
 #include <QFileInfo>
 #include <benchmark/benchmark.h>
 #include <cstdio>
-
-class DiscardingView final : public draw::BoardView {
-public:
-    void hidePowerballMarks() override {}
-    void showPowerballMarks() override {}
-    void showBallPicture(int, const QImage &picture, const QString &) override { benchmark::DoNotOptimize(&picture); }
-    void showBallNumber(int, int) override {}
-};
 
 // A missing picture would end a click with a message box, which would wait
 // for a person.

@@ -30,7 +30,7 @@ void sixBoardClick(benchmark::State &state, const char *button)
 void oneBoard(benchmark::State &state, QStringList (*drawBoard)(draw::BoardNumbers &, draw::BoardView &))
 {
     draw::BoardNumbers numbers{};
-    DiscardingView view;
+    NullBoardView view;
     for (auto _ : state) {
         benchmark::DoNotOptimize(drawBoard(numbers, view));
         benchmark::DoNotOptimize(numbers);
@@ -40,7 +40,7 @@ void oneBoard(benchmark::State &state, QStringList (*drawBoard)(draw::BoardNumbe
 void numbersOnly(benchmark::State &state, void (*pick)(draw::BoardNumbers &, draw::BoardView &))
 {
     draw::BoardNumbers numbers{};
-    DiscardingView view;
+    NullBoardView view;
     for (auto _ : state) {
         pick(numbers, view);
         benchmark::DoNotOptimize(numbers);

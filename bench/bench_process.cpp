@@ -77,7 +77,7 @@ int runChild(const Run &run, int argc, char *argv[])
     app::configureApplication(application);
     if (run.drawBoard) {
         std::array<draw::BoardNumbers, draw::BoardCount> boards{};
-        DiscardingView view;
+        NullBoardView view;
         for (int round = 0; round < run.rounds; ++round) {
             for (draw::BoardNumbers &numbers : boards) {
                 // Figures without the pictures read would flatter the draw.
