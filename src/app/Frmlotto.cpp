@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -97,6 +98,29 @@ QWidget *makeControl(const ControlSpec &design, QWidget *parent)
     }
     return nullptr;
 }
+
+// Lets the window's menu shortcuts win over a text field's own keys: Ctrl+X
+// asks whether to exit even from the board-count box, where the field would
+// take it as Cut.
+class MenuKeysFirst final : public QObject {
+public:
+    explicit MenuKeysFirst(QWidget *window) : QObject(window), window(window) {}
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::ShortcutOverride) {
+            const QKeySequence pressed(static_cast<QKeyEvent *>(event)->keyCombination());
+            for (const QAction *action : window->actions())
+                if (action->shortcut() == pressed)
+                    return true; // not taken by the field, so the shortcut fires
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QWidget *window;
+};
 
 } // namespace
 
@@ -204,6 +228,8 @@ void Frmlotto::buildMenus()
     QMenu *mnuHelp = addMenu("mnuHelp", QStringLiteral("Help"));
     mnuViewhelp = addEntry(mnuHelp, "mnuViewhelp", QStringLiteral("View Help"), {});
     mnuDis = addEntry(mnuHelp, "mnuDis", QStringLiteral("Disclaimer"), {});
+    // The box hands the keys it is asked about to its text field directly.
+    Combo1->installEventFilter(new MenuKeysFirst(this));
 }
 
 void Frmlotto::connectEvents()

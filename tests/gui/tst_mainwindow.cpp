@@ -163,27 +163,37 @@ private slots:
         }
     }
 
+    // The menu's shortcuts win over a control's own keys wherever the focus
+    // is: in the board-count box Ctrl+X asks to exit instead of cutting.
     void shortcutsReachTheirEntries_data()
     {
+        QTest::addColumn<QString>("focus");
         QTest::addColumn<QString>("entry");
         QTest::addColumn<int>("key");
-        QTest::newRow("Ctrl+L") << "mnulotto" << int(Qt::Key_L);
-        QTest::newRow("Ctrl+P is Powerball, not Print") << "mnuPowerball" << int(Qt::Key_P);
-        QTest::newRow("Ctrl+X") << "mnuexit" << int(Qt::Key_X);
+        for (const char *focus : {"CmdLotto", "Combo1"}) {
+            QTest::addRow("Ctrl+L, focus in %s", focus) << focus << "mnulotto" << int(Qt::Key_L);
+            QTest::addRow("Ctrl+P is Powerball, not Print, focus in %s", focus) << focus << "mnuPowerball" << int(Qt::Key_P);
+            QTest::addRow("Ctrl+X, focus in %s", focus) << focus << "mnuexit" << int(Qt::Key_X);
+        }
     }
 
     void shortcutsReachTheirEntries()
     {
+        QFETCH(QString, focus);
         QFETCH(QString, entry);
         QFETCH(int, key);
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        control("CmdLotto")->setFocus();
+        auto *combo = control<QComboBox>("Combo1");
+        combo->setEditText(QStringLiteral("4"));
+        combo->lineEdit()->selectAll();
+        control(focus)->setFocus();
         QSignalSpy fired(window->findChild<QAction *>(entry), &QAction::triggered);
         QSignalSpy print(window->findChild<QAction *>("mnuPrint"), &QAction::triggered);
-        QTest::keyClick(window.get(), Qt::Key(key), Qt::ControlModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::ControlModifier);
         QCOMPARE(fired.count(), 1);
         QCOMPARE(print.count(), 0);
+        QCOMPARE(combo->currentText(), QStringLiteral("4"));
     }
 
     void typedTextStaysAsTyped_data()
