@@ -1,8 +1,17 @@
 #include "draw/BallPictures.h"
 
+#include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <array>
+#include <optional>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace draw {
 
@@ -18,6 +27,45 @@ const std::array<QString, HighestBall> &pathTable()
         return paths;
     }();
     return table;
+}
+
+// No ball picture comes near this; a larger file is not one of them, and is
+// refused before it is read into memory.
+constexpr qint64 MaxPictureFileBytes = 8 * 1024 * 1024;
+
+// The bytes of the regular file at path. Anything else at that path (a
+// FIFO, a socket, a device, a folder) is refused without being opened in a
+// way that could wait: a FIFO without a writer would hold the click forever.
+std::optional<QByteArray> readRegularFile(const QString &path)
+{
+    if (!QFileInfo(path).isFile())
+        return std::nullopt;
+    QFile file;
+#ifdef Q_OS_UNIX
+    // Checked again on what was opened, in case the path changed meanwhile;
+    // O_NONBLOCK keeps the open itself from waiting on a FIFO.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    struct stat status;
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)
+        || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+#else
+    file.setFileName(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+#endif
+    // What it held when opened: a file that grows meanwhile reads as cut short.
+    const qint64 size = file.size();
+    if (size > MaxPictureFileBytes)
+        return std::nullopt;
+    QByteArray bytes = file.read(size);
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes;
 }
 
 bool readByte(QIODevice &file, quint8 &byte)
@@ -101,9 +149,11 @@ QString ballPicturePath(int n)
 
 QImage loadBallPicture(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    std::optional<QByteArray> bytes = readRegularFile(path);
+    if (!bytes)
         return {};
+    QBuffer file(&*bytes);
+    file.open(QIODevice::ReadOnly);
     QImageReader reader(&file);
     // The reader forgets the format once it has read.
     const bool gif = reader.format() == "gif";

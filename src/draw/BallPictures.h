@@ -16,8 +16,9 @@ QString ballPictureFolder();
 QString ballPicturePath(int n);
 
 // The picture in the file at path, read afresh, or a null image when the file
-// is missing, is no picture, claims more memory than the reader may take, or
-// is a GIF cut short.
+// is missing, is not a regular file (a FIFO, a socket, a device or a folder
+// is never waited on), is no picture, claims more memory than the reader may
+// take, or is a GIF cut short.
 QImage loadBallPicture(const QString &path);
 
 } // namespace draw

@@ -7,6 +7,7 @@
 #include "support/PictureFolder.h"
 #include "support/ScriptedModalUi.h"
 #include "support/ScriptedRandom.h"
+#include "support/SpecialFiles.h"
 #include "support/TestMain.h"
 #include "support/WindowUnderTest.h"
 
@@ -300,18 +301,23 @@ private slots:
 
     void badPictures_data()
     {
+        QTest::addColumn<QString>("breakage"); // "bytes": ball_23.gif holds ball23
         QTest::addColumn<QByteArray>("ball23");
-        QTest::addColumn<bool>("folderMissing");
         QFile ball(draw::ballPicturePath(23));
         QVERIFY(ball.open(QIODevice::ReadOnly));
         const QByteArray whole = ball.readAll();
-        QTest::newRow("no Numbers folder") << QByteArray() << true;
-        QTest::newRow("zero bytes") << QByteArray("") << false;
+        QTest::newRow("no Numbers folder") << "no folder" << QByteArray();
+        QTest::newRow("zero bytes") << "bytes" << QByteArray("");
         // Qt's reader shows such a cut with its missing rows painted over.
-        QTest::newRow("a ball GIF cut in its pixels") << whole.left(whole.size() / 2) << false;
-        QTest::newRow("a GIF claiming 30000 x 30000") << gifClaiming(30000, 30000) << false;
+        QTest::newRow("a ball GIF cut in its pixels") << "bytes" << whole.left(whole.size() / 2);
+        QTest::newRow("a GIF claiming 30000 x 30000") << "bytes" << gifClaiming(30000, 30000);
         // Under the reader's own limit: only the program's cap refuses it.
-        QTest::newRow("a GIF claiming 3000 x 3000") << gifClaiming(3000, 3000) << false;
+        QTest::newRow("a GIF claiming 3000 x 3000") << "bytes" << gifClaiming(3000, 3000);
+        // Not waited on: a FIFO without a writer would hold the click for good.
+        QTest::newRow("a FIFO") << "FIFO" << QByteArray();
+        QTest::newRow("a socket") << "socket" << QByteArray();
+        QTest::newRow("a folder") << "folder" << QByteArray();
+        QTest::newRow("a link to a device") << "device" << QByteArray();
     }
 
     // A bad picture, or no folder of pictures at all: every board is drawn
@@ -319,15 +325,27 @@ private slots:
     // says what is wrong, and once the pictures are back a click shows them.
     void badPictures()
     {
+        QFETCH(QString, breakage);
         QFETCH(QByteArray, ball23);
-        QFETCH(bool, folderMissing);
         PictureFolder folder;
         QVERIFY(folder.isReady());
         const QByteArray whole = folder.bytes(23);
+        const bool folderMissing = breakage == "no folder";
+        const QString path = draw::ballPicturePath(23);
         if (folderMissing)
             QVERIFY(QDir().rename("Numbers", "Numbers.away"));
-        else
+        else if (breakage == "bytes")
             QVERIFY(folder.write(23, ball23));
+        else
+            QVERIFY(folder.remove(23));
+        if (breakage == "FIFO")
+            QVERIFY(makeFifo(path));
+        else if (breakage == "socket")
+            QVERIFY(makeSocket(path));
+        else if (breakage == "folder")
+            QVERIFY(QDir().mkdir(path));
+        else if (breakage == "device")
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
         ScriptedModalUi modal;
         ScriptedRandom random;
         const BoardNumbers boards[] = {{0, 1, 2, 3, 4, 5, 6}, {0, 10, 11, 12, 23, 30, 31}};
@@ -358,7 +376,11 @@ private slots:
 
         if (folderMissing)
             QVERIFY(QDir().rename("Numbers.away", "Numbers"));
-        else
+        else if (breakage == "folder")
+            QVERIFY(QDir().rmdir(path));
+        else if (breakage != "bytes")
+            QVERIFY(folder.remove(23));
+        if (!folderMissing)
             QVERIFY(folder.write(23, whole));
         queue();
         click(true, "2");

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+// Things a path can name that are not files, for the tests of what the
+// program does when it meets one where it expects a file. Each returns false
+// where this system or this user cannot make one (a device node needs root).
+bool makeFifo(const QString &path);
+bool makeDeviceNode(const QString &path); // a character device, like the null device
+bool makeSocket(const QString &path);
+
+// What path names, not following a link: "file", "folder", "FIFO", "device",
+// "socket", "link", "missing" or "other".
+QString kindOf(const QString &path);
