@@ -1,14 +1,19 @@
 #include "app/Printing.h"
 
+#include "app/FileOutput.h"
 #include "app/Frmlotto.h"
 #include "platform/ModalUi.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QPainter>
 #include <QPicture>
 #include <QPrintEngine>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QStringList>
+#include <QTemporaryFile>
 
 namespace app {
 
@@ -25,6 +30,37 @@ bool selectsPages(const QString &option)
     return option == QLatin1String("page-ranges") || option == QLatin1String("page-set");
 }
 
+// Whether a PDF was written to its very end: it closes with its trailer, and
+// the offset the trailer gives for the table of objects finds that table. A
+// write that failed part-way loses the end or shifts the table.
+bool isWholePdf(const QByteArray &pdf)
+{
+    static const QRegularExpression trailer(QStringLiteral("startxref\\s+(\\d+)\\s+%%EOF\\s*$"));
+    const QRegularExpressionMatch match = trailer.match(QString::fromLatin1(pdf.right(64)));
+    bool ok = false;
+    const qsizetype table = match.hasMatch() ? match.captured(1).toLongLong(&ok) : -1;
+    return ok && pdf.mid(table, 4) == "xref";
+}
+
+// A print to a file is the user's own output, like a save: the document is
+// made in a scratch file first and reaches the chosen path only whole.
+bool printCopiesToFile(QPrinter &printer, QWidget &widget, int copies)
+{
+    const QString path = printer.outputFileName();
+    QTemporaryFile scratch;
+    if (!scratch.open())
+        return false;
+    // Closed again so the printer can open it by name on every system.
+    scratch.close();
+    printer.setOutputFileName(scratch.fileName());
+    printCopies(printer, widget, copies);
+    QFile document(scratch.fileName());
+    if (!document.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray pdf = document.readAll();
+    return isWholePdf(pdf) && writeWholeFile(path, pdf);
+}
+
 void printWindow(QMainWindow &window)
 {
     // A printer of its own for every print: no choice of an earlier print
@@ -35,7 +71,15 @@ void printWindow(QMainWindow &window)
     if (!choice.accepted)
         return;
     setOnePrintPerJob(printer);
-    printCopies(printer, *window.centralWidget(), choice.copies);
+    QWidget &client = *window.centralWidget();
+    const QString file = printer.outputFileName();
+    // A printer that fails is passed over in silence; a file that could not
+    // be written is the user's to know about.
+    if (file.isEmpty())
+        printCopies(printer, client, choice.copies);
+    else if (choice.copies > 0 && !printCopiesToFile(printer, client, choice.copies))
+        platform::messageBox(&window, QStringLiteral("Unable to print to the file %1").arg(QDir::toNativeSeparators(file)),
+                             platform::Style::Critical, QStringLiteral("Print"));
 }
 
 } // namespace

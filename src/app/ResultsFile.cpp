@@ -1,9 +1,9 @@
+#include "app/FileOutput.h"
 #include "app/Frmlotto.h"
 #include "app/ResultsLines.h"
 #include "platform/ModalUi.h"
 
 #include <QDir>
-#include <QSaveFile>
 
 namespace app {
 
@@ -19,19 +19,12 @@ QString startFolder()
 #endif
 }
 
-// The whole file is written beside its target and only then put in its
-// place, so a save that fails leaves an existing file as it was.
-bool writeLines(const QString &path, const QStringList &lines)
+QByteArray fileBytes(const QStringList &lines)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
-        return false;
     QByteArray bytes;
     for (const QString &line : lines)
         bytes += line.toUtf8() + '\n';
-    // commit() does not count a failure of its own last flush, and would put
-    // a short file in place on a full disk: flush first and stop there.
-    return file.write(bytes) == bytes.size() && file.flush() && file.commit();
+    return bytes;
 }
 
 } // namespace
@@ -61,7 +54,7 @@ void Frmlotto::Command1_Click()
     if (path.isEmpty())
         return;
 
-    if (!writeLines(path, lines)) {
+    if (!writeWholeFile(path, fileBytes(lines), QIODevice::Text)) {
         platform::messageBox(this, QStringLiteral("Unable to save current content to the disk...!"),
                              platform::Style::Critical, QStringLiteral("Error saving file"));
         setWindowTitle(QStringLiteral("File not saved...!"));

@@ -4,7 +4,9 @@
 #include "app/Layout.h"
 #include "app/Printing.h"
 #include "draw/BallPictures.h"
+#include "support/ScratchMount.h"
 #include "support/ScriptedModalUi.h"
+#include "support/SpecialFiles.h"
 #include "support/FindControl.h"
 #include "support/TestMain.h"
 
@@ -28,6 +30,7 @@
 #include <cstdlib>
 #include <functional>
 #include <memory>
+#include <optional>
 
 using app::Frmlotto;
 
@@ -390,26 +393,68 @@ private slots:
         QVERIFY(!frameDrawn(3)); // hidden in the window, so not on the page
     }
 
-    void failingPrinterIsSkipped_data()
+    // A printer that fails is passed over in silence. A file is the user's
+    // own output: when it cannot be written whole the user is told, and
+    // nothing of it is left at its path. Either way the program goes on and
+    // prints again.
+    void failedPrints_data()
     {
         QTest::addColumn<QString>("entry");
-        QTest::newRow("button") << "Command2";
-        QTest::newRow("menu") << "mnuPrint";
+        QTest::addColumn<QString>("where");
+        QTest::newRow("a printer that cannot print, button") << "Command2" << "printer";
+        QTest::newRow("a printer that cannot print, menu") << "mnuPrint" << "printer";
+        QTest::newRow("a file in a folder that does not exist, button") << "Command2" << "missing folder";
+        QTest::newRow("a file in a folder that does not exist, menu") << "mnuPrint" << "missing folder";
+        QTest::newRow("a file on a full disk") << "Command2" << "full";
+        QTest::newRow("a FIFO at the file's path") << "mnuPrint" << "FIFO";
+        QTest::newRow("a device node at the file's path") << "Command2" << "device";
     }
 
-    void failingPrinterIsSkipped()
+    void failedPrints()
     {
         QFETCH(QString, entry);
+        QFETCH(QString, where);
         const QStringList before = state();
-        const QString unreachable = folder->filePath("no such folder/out.pdf");
-        ui->printAnswers << printTo(unreachable, 2)
-                         << printTo(pdf("after.pdf"), 1);
-        print(entry);
-        QVERIFY(ui->messages.isEmpty());
-        QVERIFY(!QFile::exists(unreachable));
-        QCOMPARE(state(), before);
+        std::optional<ScratchMount> scratch;
+        QString target;
+        if (where == "missing folder") {
+            target = folder->filePath("no such folder/out.pdf");
+        } else if (where == "full") {
+            scratch.emplace(64);
+            if (!scratch->isMounted())
+                QSKIP(qPrintable(QStringLiteral("no small file system to fill here: ") + scratch->why()));
+            QVERIFY(scratch->fill());
+            target = scratch->path() + QStringLiteral("/out.pdf");
+        } else if (where == "FIFO") {
+            target = pdf("fifo.pdf");
+            QVERIFY(makeFifo(target));
+        } else if (where == "device") {
+            target = pdf("null.pdf");
+            if (!makeDeviceNode(target))
+                QSKIP("only root may make a device node");
+        }
+        const QString targetFolder = QFileInfo(target.isEmpty() ? pdf("out.pdf") : target).absolutePath();
+        const QStringList entriesBefore = QDir(targetFolder).entryList(QDir::AllEntries | QDir::System | QDir::Hidden);
+        // A printer with no file to print to is the system's printer, and there is none here.
+        ui->printAnswers << printTo(target, 2) << printTo(pdf("after.pdf"), 1);
 
-        print(entry); // the program goes on, and prints again
+        print(entry);
+
+        QCOMPARE(state(), before);
+        if (where == "printer") {
+            QVERIFY(ui->messages.isEmpty());
+        } else {
+            QCOMPARE(ui->messages.size(), 1);
+            QCOMPARE(ui->messages[0].text, QStringLiteral("Unable to print to the file %1").arg(QDir::toNativeSeparators(target)));
+            QCOMPARE(ui->messages[0].style, 16);
+            QCOMPARE(ui->messages[0].title, QStringLiteral("Print"));
+            QCOMPARE(QDir(targetFolder).entryList(QDir::AllEntries | QDir::System | QDir::Hidden), entriesBefore);
+            if (where == "FIFO" || where == "device")
+                QCOMPARE(kindOf(target), where);
+        }
+
+        ui->messages.clear();
+        print(entry);
         QCOMPARE(ui->printDialogs, 2);
         QCOMPARE(pdfPageCount(pdf("after.pdf")), 1);
         QVERIFY(ui->messages.isEmpty());

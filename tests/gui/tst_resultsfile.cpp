@@ -2,6 +2,7 @@
 // a failed save leaves behind.
 #include "app/Frmlotto.h"
 #include "support/ScratchMount.h"
+#include "support/SpecialFiles.h"
 #include "support/ScriptedModalUi.h"
 #include "support/ScriptedRandom.h"
 #include "support/TestMain.h"
@@ -13,6 +14,8 @@
 #include <QTemporaryDir>
 #include <memory>
 #include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using app::Frmlotto;
 
@@ -103,6 +106,13 @@ bool writeAll(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// The permission bits of the file at path, following a link.
+int modeOf(const QString &path)
+{
+    struct stat status;
+    return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? int(status.st_mode & 07777) : -1;
 }
 
 QStringList entriesOf(const QString &folder)
@@ -390,29 +400,64 @@ private slots:
         QVERIFY(request.pathMustExist);
     }
 
-    // Names the save writes to exactly as chosen, and what it leaves there.
+    // Names the save writes to exactly as chosen, and what it leaves there:
+    // a file it replaces keeps its mode and owner, a link stays a link.
     void targets_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("before"); // empty: no file there yet
-        QTest::newRow("a new file") << "new.txt" << QByteArray();
-        QTest::newRow("a longer file is replaced whole") << "old.txt" << QByteArray(5000, 'x');
-        QTest::newRow("no extension added") << "results" << QByteArray();
-        QTest::newRow("non-ASCII letters") << QString::fromUtf8("Résultats_Ünïcødé_日本.txt") << QByteArray();
+        QTest::addColumn<int>("mode");          // of the file before; -1: as created
+        QTest::addColumn<bool>("otherOwner");   // the file before belongs to another user
+        QTest::addColumn<bool>("throughLink");  // name is a link to the file before
+        const QByteArray old(5000, 'x');
+        QTest::newRow("a new file") << "new.txt" << QByteArray() << -1 << false << false;
+        QTest::newRow("a longer file is replaced whole") << "old.txt" << old << -1 << false << false;
+        QTest::newRow("no extension added") << "results" << QByteArray() << -1 << false << false;
+        QTest::newRow("non-ASCII letters") << QString::fromUtf8("Résultats_Ünïcødé_日本.txt") << QByteArray() << -1
+                                           << false << false;
+        QTest::newRow("a file of mode 0640 keeps it") << "old.txt" << old << 0640 << false << false;
+        QTest::newRow("a read-only file root saves over stays read-only") << "old.txt" << old << 0444 << false << false;
+        QTest::newRow("a file of another user stays theirs") << "old.txt" << old << 0644 << true << false;
+        QTest::newRow("a link to a file stays a link") << "link.txt" << old << 0600 << false << true;
     }
 
     void targets()
     {
         QFETCH(QString, name);
         QFETCH(QByteArray, before);
+        QFETCH(int, mode);
+        QFETCH(bool, otherOwner);
+        QFETCH(bool, throughLink);
+        if ((mode == 0444 || otherOwner) && ::geteuid() != 0)
+            QSKIP("only root may save over a read-only file or give a file to another user");
+        const QString file = throughLink ? inDir(QStringLiteral("target.txt")) : inDir(name);
         if (!before.isEmpty())
-            QVERIFY(writeAll(inDir(name), before));
+            QVERIFY(writeAll(file, before));
+        if (throughLink)
+            QVERIFY(QFile::link(file, inDir(name)));
+        if (mode >= 0)
+            QVERIFY(::chmod(QFile::encodeName(file).constData(), mode_t(mode)) == 0);
+        const uint nobody = 65534;
+        if (otherOwner)
+            QVERIFY(::chown(QFile::encodeName(file).constData(), nobody, nobody) == 0);
+
         showBoards(Game::Powerball, 2);
         pressSave(inDir(name));
         QVERIFY(ui->messages.isEmpty());
         QCOMPARE(window->windowTitle(), QStringLiteral("Ziventa"));
         QCOMPARE(readAll(inDir(name)), expectedFile(Game::Powerball, 2));
-        QCOMPARE(entriesOf(dir->path()), QStringList{name});
+        QCOMPARE(kindOf(inDir(name)), throughLink ? QStringLiteral("link") : QStringLiteral("file"));
+        QStringList entries{name};
+        if (throughLink)
+            entries << QStringLiteral("target.txt");
+        entries.sort();
+        QCOMPARE(entriesOf(dir->path()), entries);
+        if (mode >= 0)
+            QCOMPARE(modeOf(file), mode);
+        if (otherOwner) {
+            QCOMPARE(QFileInfo(file).ownerId(), nobody);
+            QCOMPARE(QFileInfo(file).groupId(), nobody);
+        }
     }
 
     void failures_data()
@@ -423,6 +468,9 @@ private slots:
         QTest::newRow("a path that is a folder") << "folder";
         QTest::newRow("a full disk") << "full";
         QTest::newRow("a folder removed while the dialog is open") << "removed";
+        // Neither is replaced by a plain file, and neither is waited on.
+        QTest::newRow("a FIFO") << "FIFO";
+        QTest::newRow("a device node") << "device";
     }
 
     void failures()
@@ -460,6 +508,13 @@ private slots:
             if (target.isEmpty())
                 QSKIP(qPrintable(QStringLiteral("no small file system to fill here: ") + scratch->why()));
             QVERIFY(scratch->fill());
+        } else if (where == "FIFO") {
+            target = inDir(QStringLiteral("fifo.txt"));
+            QVERIFY(makeFifo(target));
+        } else if (where == "device") {
+            target = inDir(QStringLiteral("null.txt"));
+            if (!makeDeviceNode(target))
+                QSKIP("only root may make a device node");
         } else if (where == "removed") {
             QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("chosen")));
             target = inDir(QStringLiteral("chosen/results.txt"));
@@ -480,6 +535,8 @@ private slots:
             QVERIFY(!QFileInfo::exists(folder)); // not made again to hold the file
         if (where == "folder")
             QCOMPARE(readAll(target + QStringLiteral("/inside.txt")), old);
+        else if (where == "FIFO" || where == "device")
+            QCOMPARE(kindOf(target), where);
         else if (where != "missing folder" && where != "removed")
             QCOMPARE(readAll(target), old);
         checkLaterSaveRestores(Game::Lotto, 3);
