@@ -1,7 +1,9 @@
 #include "platform/ProgramStarter.h"
 
 #ifdef _WIN32
+#ifndef NOMINMAX
 #define NOMINMAX
+#endif
 #include <windows.h>
 #include <string>
 #else

@@ -1,7 +1,9 @@
 // The Windows registry itself, passed straight to advapi32; built on Windows only.
 #include "platform/Registry.h"
 
+#ifndef NOMINMAX
 #define NOMINMAX
+#endif
 #include <windows.h>
 
 namespace platform {
