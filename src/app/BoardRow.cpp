@@ -1,6 +1,6 @@
 #include "app/BoardRow.h"
 
-#include "app/Controls.h"
+#include "form/Controls.h"
 
 namespace app {
 

@@ -7,10 +7,15 @@
 
 class QLabel;
 
-namespace app {
-
+namespace form {
 class BallImage;
 class FrameShape;
+} // namespace form
+
+namespace app {
+
+using form::BallImage;
+using form::FrameShape;
 
 // One row of the window's binding table: board k's six ball images, left to
 // right, and its frame, as the board draws see them.

@@ -1,8 +1,8 @@
 #include "app/Frmlotto.h"
 
-#include "app/Controls.h"
 #include "draw/BallPictures.h"
 #include "draw/BoardDraw.h"
+#include "form/Controls.h"
 #include "platform/ModalUi.h"
 
 #include <QComboBox>

@@ -1,103 +1,23 @@
 #include "app/Frmlotto.h"
 
-#include "app/Controls.h"
-#include "app/Fonts.h"
 #include "app/Layout.h"
+#include "form/Controls.h"
+#include "form/Fonts.h"
+#include "form/Twips.h"
 
 #include <QAction>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
-#include <algorithm>
 #include <map>
 
 namespace app {
 
 namespace {
-
-void paintBackground(QWidget *widget, const QColor &color)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, color);
-    palette.setColor(QPalette::Button, color);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
-void setTextColor(QWidget *widget, const QColor &color)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, color);
-    widget->setPalette(palette);
-}
-
-QPushButton *makePictureButton(const ControlSpec &design, QWidget *parent)
-{
-    auto *button = new QPushButton(parent);
-    const QPixmap picture(design.caption);
-    button->setIcon(picture);
-    button->setIconSize(picture.size());
-    paintBackground(button, Qt::white);
-    return button;
-}
-
-QWidget *makeControl(const ControlSpec &design, QWidget *parent)
-{
-    switch (design.kind) {
-    case ControlKind::Label:
-    case ControlKind::Title:
-    case ControlKind::PowerballLabel:
-    case ControlKind::RowLabel: {
-        auto *label = new QLabel(design.caption, parent);
-        label->setAlignment(design.alignment);
-        if (design.kind == ControlKind::Label)
-            paintBackground(label, Qt::white);
-        if (design.kind == ControlKind::Title)
-            label->setFont(titleFont());
-        if (design.kind == ControlKind::PowerballLabel)
-            paintBackground(label, QColor(255, 255, 0));
-        if (design.kind == ControlKind::RowLabel) {
-            paintBackground(label, Qt::black);
-            setTextColor(label, design.textColor);
-            label->setFont(rowLabelFont());
-        }
-        return label;
-    }
-    case ControlKind::Logo: {
-        auto *logo = new QLabel(parent);
-        logo->setPixmap(QPixmap(design.caption));
-        logo->setScaledContents(true);
-        return logo;
-    }
-    case ControlKind::PictureButton:
-        return makePictureButton(design, parent);
-    case ControlKind::Frame: {
-        auto *frame = new QGroupBox(design.caption, parent);
-        paintBackground(frame, Qt::white);
-        return frame;
-    }
-    case ControlKind::ComboBox: {
-        auto *combo = new QComboBox(parent);
-        combo->setEditable(true);
-        // What the user types is a board count to read, not a new list item.
-        combo->setInsertPolicy(QComboBox::NoInsert);
-        return combo;
-    }
-    case ControlKind::PushButton:
-        return new QPushButton(design.caption, parent);
-    case ControlKind::BallImage:
-        return new BallImage(parent);
-    case ControlKind::FrameShape:
-        return new FrameShape(parent);
-    }
-    return nullptr;
-}
 
 // Lets the window's menu shortcuts win over a text field's own keys: Ctrl+X
 // asks whether to exit even from the board-count box, where the field would
@@ -130,44 +50,30 @@ Frmlotto::Frmlotto(QWidget *parent) : QMainWindow(parent)
     setObjectName(QStringLiteral("Frmlotto"));
     client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
-    paintBackground(client, Qt::white);
-    client->setFont(controlFont());
+    form::paintBackground(client, Qt::white);
+    client->setFont(form::controlFont());
     setCentralWidget(client);
 
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    buildControls(screen ? screen->logicalDotsPerInch() : 96.0);
+    buildControls();
     buildMenus();
     connectEvents();
     Form_Load();
 
     resize(clientSize().width(), clientSize().height() + menuBar()->sizeHint().height());
-    if (screen)
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
-    CmdLotto->setFocus();
 }
 
 Frmlotto::~Frmlotto() = default;
 
 QSize Frmlotto::clientSize() const
 {
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    const qreal dpi = screen ? screen->logicalDotsPerInch() : 96.0;
-    return {twipsToPixels(ClientWidthTwips, dpi), twipsToPixels(ClientHeightTwips, dpi)};
+    return form::twipsToPixels(QSize(ClientWidthTwips, ClientHeightTwips));
 }
 
-void Frmlotto::buildControls(qreal dpi)
+void Frmlotto::buildControls()
 {
-    std::map<QString, QWidget *> byName;
-    std::vector<std::pair<int, QWidget *>> tabStops;
-    for (const ControlSpec &design : controlTable()) {
-        QWidget *parent = design.parent.isEmpty() ? client : byName.at(design.parent);
-        QWidget *control = makeControl(design, parent);
-        control->setObjectName(design.name);
-        control->setGeometry(twipsToPixels(design.twips, dpi));
-        byName[design.name] = control;
-        if (control->focusPolicy() != Qt::NoFocus)
-            tabStops.emplace_back(design.tabIndex, control);
-    }
+    const std::map<QString, QWidget *> byName = form::buildControls(client, controlTable());
 
     auto find = [&](const char *name) { return byName.at(QString::fromLatin1(name)); };
     Combo1 = qobject_cast<QComboBox *>(find("Combo1"));
@@ -192,11 +98,6 @@ void Frmlotto::buildControls(qreal dpi)
     CmdLotto->raise();
     CmdPowerball->raise();
 
-    // Focus moves by tab index, as the window was designed.
-    std::sort(tabStops.begin(), tabStops.end(),
-              [](const auto &a, const auto &b) { return a.first < b.first; });
-    for (std::size_t i = 1; i < tabStops.size(); ++i)
-        setTabOrder(tabStops[i - 1].second, tabStops[i].second);
     for (QPushButton *button : {CmdLotto, CmdPowerball, Command1, Command2, cmdexit}) {
         button->setAutoDefault(false);
         button->setDefault(false);

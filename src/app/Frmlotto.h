@@ -17,9 +17,6 @@ class QPushButton;
 
 namespace app {
 
-class BallImage;
-class FrameShape;
-
 // The main window. It owns everything that outlives one click: the twelve
 // board arrays, LottoPending and the controls the draws fill.
 class Frmlotto : public QMainWindow {
@@ -56,7 +53,7 @@ public slots:
     void mnuDis_Click();
 
 private:
-    void buildControls(qreal dpi);
+    void buildControls();
     void buildMenus();
     void connectEvents();
     void Form_Load();

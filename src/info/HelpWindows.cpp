@@ -1,6 +1,7 @@
 #include "info/HelpWindows.h"
 
-#include "platform/Twips.h"
+#include "form/Fonts.h"
+#include "form/Twips.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -18,24 +19,25 @@ QString blanks(int count)
     return QString(count, QLatin1Char(' '));
 }
 
-const std::vector<ControlSpec> &helpControls()
+// Back to front: the picture lies behind the labels.
+const std::vector<form::ControlDesign> &helpControls()
 {
-    using K = ControlKind;
-    static const std::vector<ControlSpec> table = {
-        {"OKButton", K::Button, {4920, 2520, 1215, 375}, 0, "OK"},
-        {"Label1", K::Label, {120, 120, 4335, 615}, 2, {}, {}, 12},
-        {"help", K::Label, {240, 840, 4335, 2295}, 1},
-        {"Image1", K::Picture, {4440, 360, 2175, 1935}, -1, ":/assets/help.jpg"},
+    using K = form::ControlKind;
+    static const std::vector<form::ControlDesign> table = {
+        {"Image1", K::Picture, {}, {4440, 360, 2175, 1935}, -1, ":/assets/help.jpg"},
+        {"OKButton", K::Button, {}, {4920, 2520, 1215, 375}, 0, "OK"},
+        {"Label1", K::WrappedText, {}, {120, 120, 4335, 615}, 2, {}, {}, {}, form::helpTitleFont},
+        {"help", K::WrappedText, {}, {240, 840, 4335, 2295}, 1},
     };
     return table;
 }
 
-const std::vector<ControlSpec> &disclaimerControls()
+const std::vector<form::ControlDesign> &disclaimerControls()
 {
-    using K = ControlKind;
-    static const std::vector<ControlSpec> table = {
-        {"OKButton", K::Button, {5880, 4800, 1215, 375}, 0, "OK"},
-        {"Label1", K::Label, {120, 0, 6855, 4695}, 1},
+    using K = form::ControlKind;
+    static const std::vector<form::ControlDesign> table = {
+        {"OKButton", K::Button, {}, {5880, 4800, 1215, 375}, 0, "OK"},
+        {"Label1", K::WrappedText, {}, {120, 0, 6855, 4695}, 1},
     };
     return table;
 }
@@ -95,10 +97,9 @@ frmdis::frmdis(FormData &form)
     setWindowTitle(QStringLiteral("Software Disclaimer"));
     connect(control<QPushButton>("OKButton"), &QPushButton::clicked, this, &frmdis::OKButton_Click);
     // The client area opens at a fixed place from the screen's top left corner.
-    const qreal dpi = platform::screenDpi();
     const QScreen *screen = QGuiApplication::primaryScreen();
     const QPoint origin = screen ? screen->geometry().topLeft() : QPoint();
-    setGeometry(QRect(origin + QPoint(platform::twipsToPixels(2760, dpi), platform::twipsToPixels(3750, dpi)), size()));
+    setGeometry(QRect(origin + QPoint(form::twipsToPixels(2760), form::twipsToPixels(3750)), size()));
     Form_Load();
 }
 

@@ -1,8 +1,7 @@
 #include "info/frmAbout.h"
 
+#include "form/Fonts.h"
 #include "info/SystemInformation.h"
-
-#include "platform/ModalUi.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -29,21 +28,23 @@ const QString contact = QStringLiteral("Computer related questions? Ask us any t
                         + QStringLiteral("Tel: 555-0147   Cell: 555-0183") + contactGap
                         + QStringLiteral("E-mail: support@norvane.example");
 
-const std::vector<ControlSpec> &aboutControls()
+// Back to front: the pictures and lines lie behind the labels, whose text
+// stays readable where it runs over one.
+const std::vector<form::ControlDesign> &aboutControls()
 {
-    using K = ControlKind;
+    using K = form::ControlKind;
     const QColor black(0, 0, 0);
-    static const std::vector<ControlSpec> table = {
-        {"cmdOK", K::Button, {5760, 2640, 1260, 345}, 0, "OK"},
-        {"cmdSysInfo", K::Button, {5760, 3120, 1245, 345}, 1, "&System Info..."},
-        {"Image2", K::Picture, {5280, 120, 2295, 2175}, -1, ":/assets/about-seal.jpg"},
-        {"Image1", K::Picture, {120, 240, 855, 1575}, -1, ":/assets/about-side.jpg"},
-        {"Line1", K::Line, {90, 2445, 7560 - 90, 0}, -1, {}, QColor(128, 128, 128), 0, 1, 1},
-        {"lblDescription", K::Label, {1050, 1125, 3885, 1170}, 2, description, black},
-        {"lblTitle", K::Label, {1050, 240, 3885, 480}, 4, "Ziventa", black, 9.75},
-        {"Line1", K::Line, {105, 2460, 5654 - 105, 0}, -1, {}, QColor(255, 255, 255), 0, 2, 0},
-        {"lblVersion", K::Label, {1050, 780, 3885, 225}, 5, "Version 1.0"},
-        {"lblDisclaimer", K::Label, {840, 2640, 3870, 825}, 3, contact, black},
+    static const std::vector<form::ControlDesign> table = {
+        {"Line1", K::Line, {}, {105, 2460, 5654 - 105, 0}, -1, {}, QColor(255, 255, 255), {}, nullptr, {}, 2, 0},
+        {"Line1", K::Line, {}, {90, 2445, 7560 - 90, 0}, -1, {}, QColor(128, 128, 128), {}, nullptr, {}, 1, 1},
+        {"Image1", K::Picture, {}, {120, 240, 855, 1575}, -1, ":/assets/about-side.jpg"},
+        {"Image2", K::Picture, {}, {5280, 120, 2295, 2175}, -1, ":/assets/about-seal.jpg"},
+        {"cmdOK", K::Button, {}, {5760, 2640, 1260, 345}, 0, "OK"},
+        {"cmdSysInfo", K::Button, {}, {5760, 3120, 1245, 345}, 1, "&System Info..."},
+        {"lblDescription", K::WrappedText, {}, {1050, 1125, 3885, 1170}, 2, description, black},
+        {"lblTitle", K::WrappedText, {}, {1050, 240, 3885, 480}, 4, "Ziventa", black, {}, form::aboutTitleFont},
+        {"lblVersion", K::WrappedText, {}, {1050, 780, 3885, 225}, 5, "Version 1.0"},
+        {"lblDisclaimer", K::WrappedText, {}, {840, 2640, 3870, 825}, 3, contact, black},
     };
     return table;
 }

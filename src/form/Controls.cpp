@@ -1,10 +1,10 @@
-#include "app/Controls.h"
+#include "form/Controls.h"
 
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
 
-namespace app {
+namespace form {
 
 BallImage::BallImage(QWidget *parent) : QLabel(parent)
 {
@@ -48,4 +48,14 @@ void FrameShape::paintEvent(QPaintEvent *)
     painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
 }
 
-} // namespace app
+LineShape::LineShape(const QColor &color, QWidget *parent) : QWidget(parent), color(color)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void LineShape::paintEvent(QPaintEvent *)
+{
+    QPainter(this).fillRect(rect(), color);
+}
+
+} // namespace form

@@ -1,12 +1,13 @@
 #pragma once
 
+#include <QColor>
 #include <QLabel>
 #include <QString>
 #include <QWidget>
 
 class QImage;
 
-namespace app {
+namespace form {
 
 // A ball cell: shows its picture at the picture's own size from the top-left
 // corner, never stretched. picturePath is the file its picture was loaded
@@ -39,4 +40,17 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 };
 
-} // namespace app
+// A straight horizontal line, never in the way of a click.
+class LineShape : public QWidget {
+    Q_OBJECT
+public:
+    LineShape(const QColor &color, QWidget *parent);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QColor color;
+};
+
+} // namespace form
