@@ -1,7 +1,6 @@
 #include "app/Frmlotto.h"
 
 #include "info/HelpWindows.h"
-#include "info/WindowInstance.h"
 #include "info/frmAbout.h"
 #include "platform/ModalUi.h"
 
@@ -40,17 +39,17 @@ void Frmlotto::mnuexit_Click()
 
 void Frmlotto::mnuabtus_Click()
 {
-    info::instanceOf<info::frmAbout>().Show();
+    info::showWindow<info::frmAbout>();
 }
 
 void Frmlotto::mnuViewhelp_Click()
 {
-    info::instanceOf<info::Dialog>().Show();
+    info::showWindow<info::Dialog>();
 }
 
 void Frmlotto::mnuDis_Click()
 {
-    info::instanceOf<info::frmdis>().Show();
+    info::showWindow<info::frmdis>();
 }
 
 } // namespace app

@@ -65,8 +65,7 @@ const QString clauses[] = {
 
 } // namespace
 
-Dialog::Dialog(FormData &form)
-    : InfoWindow(QStringLiteral("Dialog"), {6915, 3255}, helpControls()), HelpText(form.HelpText)
+Dialog::Dialog() : InfoWindow(QStringLiteral("Dialog"), {6915, 3255}, helpControls())
 {
     setWindowTitle(QStringLiteral("Help Menu"));
     connect(control<QPushButton>("OKButton"), &QPushButton::clicked, this, &Dialog::OKButton_Click);
@@ -76,8 +75,7 @@ Dialog::Dialog(FormData &form)
 void Dialog::Form_Load()
 {
     control<QLabel>("Label1")->setText(lf + blanks(18) + QStringLiteral("Help Menu"));
-    HelpText = QString();
-    HelpText += QString(3, lf);
+    QString HelpText(3, lf);
     HelpText += QStringLiteral("  This is a lotto quickpick and powerball quickpick generator") + lf + lf;
     HelpText += QStringLiteral(" 1. Choose the number of boards you wish to play") + lf;
     HelpText += QStringLiteral(" 2. Choose either the Lotto or Powerball button") + lf;
@@ -91,8 +89,7 @@ void Dialog::OKButton_Click()
     close();
 }
 
-frmdis::frmdis(FormData &form)
-    : InfoWindow(QStringLiteral("frmdis"), {7245, 5265}, disclaimerControls()), DisclaimerText(form.DisclaimerText)
+frmdis::frmdis() : InfoWindow(QStringLiteral("frmdis"), {7245, 5265}, disclaimerControls())
 {
     setWindowTitle(QStringLiteral("Software Disclaimer"));
     connect(control<QPushButton>("OKButton"), &QPushButton::clicked, this, &frmdis::OKButton_Click);
@@ -105,7 +102,7 @@ frmdis::frmdis(FormData &form)
 
 void frmdis::Form_Load()
 {
-    DisclaimerText = lf + blanks(57) + QStringLiteral("Software Disclaimer");
+    QString DisclaimerText = lf + blanks(57) + QStringLiteral("Software Disclaimer");
     DisclaimerText += QString(3, lf);
     for (const QString &clause : clauses)
         DisclaimerText += clause + lf;

@@ -3,6 +3,7 @@
 #include "form/ControlDesign.h"
 
 #include <QDialog>
+#include <QPointer>
 #include <QSize>
 #include <QString>
 #include <vector>
@@ -13,8 +14,8 @@ namespace info {
 
 // The look the three information windows share: a fixed dialog frame with
 // only the close box, white, without an owner, so the main window neither
-// blocks nor takes them along. Closing one destroys it; what outlives it is
-// kept by its WindowInstance.
+// blocks nor takes them along. Closing one deletes it, so the next show
+// opens a new one with its texts built afresh.
 class InfoWindow : public QDialog {
     Q_OBJECT
 protected:
@@ -28,5 +29,22 @@ protected:
 
     void keyPressEvent(QKeyEvent *event) override;
 };
+
+// Shows the one window of its kind, modeless: a window already open is only
+// brought forward; otherwise a new one opens.
+template <typename Window>
+void showWindow()
+{
+    static QPointer<Window> window;
+    if (!window || !window->isVisible()) {
+        // A closed window may still wait for its deletion: it is not reused.
+        window = new Window;
+        window->show();
+    } else {
+        window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+        window->raise();
+    }
+    window->activateWindow();
+}
 
 } // namespace info

@@ -51,7 +51,7 @@ const std::vector<form::ControlDesign> &aboutControls()
 
 } // namespace
 
-frmAbout::frmAbout(FormData &) : InfoWindow(QStringLiteral("frmAbout"), {7890, 3975}, aboutControls())
+frmAbout::frmAbout() : InfoWindow(QStringLiteral("frmAbout"), {7890, 3975}, aboutControls())
 {
     setWindowTitle(QStringLiteral("About Ziventa"));
     auto *cmdOK = control<QPushButton>("cmdOK");

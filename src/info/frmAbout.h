@@ -9,9 +9,7 @@ namespace info {
 class frmAbout : public InfoWindow {
     Q_OBJECT
 public:
-    struct FormData {};
-
-    explicit frmAbout(FormData &form);
+    frmAbout();
 
     // Finds and starts the system information tool, or says it cannot;
     // returns normally either way.
