@@ -1,5 +1,7 @@
 #include "platform/ModalUi.h"
 
+#include "platform/Install.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -7,7 +9,6 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <utility>
 
 namespace platform {
 
@@ -99,24 +100,17 @@ public:
     }
 };
 
-QtModalUi &qtModalUi()
+ModalUi &qtModalUi()
 {
     static QtModalUi ui;
     return ui;
 }
 
-ModalUi *installed = nullptr;
-
 } // namespace
 
 ModalUi &modalUi()
 {
-    return installed ? *installed : qtModalUi();
-}
-
-ModalUi *setModalUi(ModalUi *ui)
-{
-    return std::exchange(installed, ui);
+    return Install<ModalUi>::current(qtModalUi);
 }
 
 int messageBox(QWidget *parent, const QString &text, int style, const QString &title)

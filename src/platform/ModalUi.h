@@ -45,6 +45,7 @@ struct PrintChoice {
 
 // Everything modal the program shows goes through this one interface, so a
 // test can give the answers in advance and nothing ever waits for a person.
+// A test puts its own in place with Install<ModalUi>.
 class ModalUi {
 public:
     virtual ~ModalUi() = default;
@@ -62,9 +63,6 @@ public:
 
 // The interface in use: the Qt dialogs unless a test installed its own.
 ModalUi &modalUi();
-// Installs ui (not owned); nullptr goes back to the Qt dialogs. Returns what
-// was installed before (nullptr: the Qt dialogs), so installs can nest.
-ModalUi *setModalUi(ModalUi *ui);
 
 // The box every caller uses: an empty title becomes the application title.
 int messageBox(QWidget *parent, const QString &text, int style = Style::OkOnly, const QString &title = {});

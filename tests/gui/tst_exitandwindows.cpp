@@ -16,7 +16,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QScopeGuard>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -462,8 +461,7 @@ private slots:
         if (!exists || !contents.isEmpty())
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^registry hive .* not")));
         platform::MemoryRegistry hive = platform::loadHiveFile(path);
-        platform::setRegistry(&hive);
-        const auto restore = qScopeGuard([this] { platform::setRegistry(registry.get()); });
+        const platform::Install<platform::Registry> useHive(hive);
 
         QWidget *shown = showActive(About);
         QTest::mouseClick(child<QPushButton>(shown, "cmdSysInfo"), Qt::LeftButton);

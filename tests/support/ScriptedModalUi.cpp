@@ -2,16 +2,6 @@
 
 #include <QPrinter>
 
-ScriptedModalUi::ScriptedModalUi()
-{
-    previous = platform::setModalUi(this);
-}
-
-ScriptedModalUi::~ScriptedModalUi()
-{
-    platform::setModalUi(previous);
-}
-
 int ScriptedModalUi::messageBox(QWidget *, const QString &text, int style, const QString &title)
 {
     messages.append({text, style, title});

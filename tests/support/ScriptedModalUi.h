@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Install.h"
 #include "platform/ModalUi.h"
 
 #include <QList>
@@ -26,11 +27,6 @@ public:
         QPageRanges pages;      // the pages chosen; empty chooses all
     };
 
-    ScriptedModalUi();
-    ~ScriptedModalUi() override;
-    ScriptedModalUi(const ScriptedModalUi &) = delete;
-    ScriptedModalUi &operator=(const ScriptedModalUi &) = delete;
-
     // Queued answers, used first to last. A message box with no answer left
     // gets OK when it only has OK, else Cancel (or No), so an unscripted
     // question never agrees to anything. PressEnter answers as the box's
@@ -52,5 +48,5 @@ public:
     platform::PrintChoice printDialog(QWidget *parent, QPrinter &printer) override;
 
 private:
-    platform::ModalUi *previous = nullptr; // put back on destruction, so installs nest
+    platform::Install<platform::ModalUi> install{*this};
 };
