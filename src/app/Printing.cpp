@@ -79,7 +79,7 @@ void printWindow(QMainWindow &window)
         printCopies(printer, client, choice.copies);
     else if (choice.copies > 0 && !printCopiesToFile(printer, client, choice.copies))
         platform::messageBox(&window, QStringLiteral("Unable to print to the file %1").arg(QDir::toNativeSeparators(file)),
-                             platform::Style::Critical, QStringLiteral("Print"));
+                             QMessageBox::Critical, QStringLiteral("Print"));
 }
 
 } // namespace

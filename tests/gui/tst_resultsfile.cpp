@@ -202,10 +202,7 @@ class TestResultsFile : public QObject {
     // The save failed in the one way it reports, and nothing else moved.
     void checkFailed(std::int16_t pending, std::int16_t shown)
     {
-        QCOMPARE(ui->messages.size(), 1);
-        QCOMPARE(ui->messages[0].text, SaveFailed);
-        QCOMPARE(ui->messages[0].style, 16);
-        QCOMPARE(ui->messages[0].title, QStringLiteral("Error saving file"));
+        QCOMPARE(ui->messages, QList{okBox(SaveFailed, QMessageBox::Critical, QStringLiteral("Error saving file"))});
         QCOMPARE(window->windowTitle(), QStringLiteral("File not saved...!"));
         QCOMPARE(window->LottoPending, pending);
         QCOMPARE(window->ShownBoards, shown);
@@ -292,13 +289,10 @@ private slots:
             QCOMPARE(window->ShownBoards, shown);
         }
 
-        QStringList asked;
-        for (const auto &m : ui->messages) {
-            asked << m.text;
-            QCOMPARE(m.style, 0);
-            QCOMPARE(m.title, QStringLiteral("Ziventa"));
-        }
-        QCOMPARE(asked, messages);
+        QList<platform::Message> asked;
+        for (const QString &text : messages)
+            asked << okBox(text);
+        QCOMPARE(ui->messages, asked);
         QCOMPARE(ui->saveRequests.size(), dialogs);
         QCOMPARE(window->windowTitle(), QStringLiteral("Ziventa"));
         if (file.isEmpty())
@@ -369,12 +363,10 @@ private slots:
             }
         }
 
-        QStringList asked;
-        for (const auto &m : ui->messages) {
-            asked << m.text;
-            QCOMPARE(m.style, 0);
-        }
-        QCOMPARE(asked, messages);
+        QList<platform::Message> asked;
+        for (const QString &text : messages)
+            asked << okBox(text);
+        QCOMPARE(ui->messages, asked);
         QCOMPARE(ui->saveRequests.size(), file.isEmpty() ? 0 : saves);
         if (file.isEmpty())
             QCOMPARE(entriesOf(dir->path()), QStringList{});
