@@ -46,6 +46,12 @@ public:
     PrintChoice printDialog(QWidget *parent, QPrinter &printer) override
     {
         QPrintDialog dialog(&printer, parent);
+        // Every copy is the whole window. Qt's CUPS dialog shows its page
+        // choices even so and hands them to the print server, which is why
+        // the print takes only this printer's settings, never the printer.
+        dialog.setOptions(dialog.options()
+                          & ~(QAbstractPrintDialog::PrintPageRange | QAbstractPrintDialog::PrintCurrentPage
+                              | QAbstractPrintDialog::PrintSelection));
         if (dialog.exec() != QDialog::Accepted)
             return {};
         return {true, printer.copyCount()};

@@ -46,6 +46,7 @@ public:
     virtual QString saveAsFileName(QWidget *parent, const SaveAsRequest &request) = 0;
 
     // Shows the Print dialog for printer, which keeps the user's choices.
+    // The dialog offers no choice of pages: every copy is the whole window.
     virtual PrintChoice printDialog(QWidget *parent, QPrinter &printer) = 0;
 };
 

@@ -143,7 +143,7 @@ public:
 
 class RecordingPrintEngine final : public QPrintEngine {
 public:
-    QMap<int, QVariant> properties;
+    QMap<int, QVariant> properties{{PPK_CopyCount, 1}};
     int newPages = 0;
 
     void setProperty(PrintEnginePropertyKey key, const QVariant &value) override { properties[key] = value; }
@@ -173,10 +173,6 @@ public:
     RecordingPrintEngine print;
     RecordingPaintEngine paint;
 };
-
-// Qt's CUPS engine keeps the options its Print dialog sends to the server
-// under this key.
-constexpr auto CupsOptions = QPrintEngine::PrintEnginePropertyKey(0xfe00);
 
 } // namespace
 
@@ -487,22 +483,74 @@ private slots:
         QCOMPARE(printer.print.newPages, 0);
     }
 
-    // The dialog's copy count and page choices never reach the printer: the
+    // The print is made on a fresh printer with the chosen printer's settings
+    // but for its copy count and choice of pages, which never reach a job: the
     // program makes the copies, and each is the whole window.
-    void dialogChoicesOfPagesAreDropped()
+    void printerSettingsTaken_data()
     {
-        RecordingPrinter printer;
-        printer.setCopyCount(4);
-        printer.setPrintRange(QPrinter::PageRange);
-        printer.setFromTo(2, 3);
-        printer.print.setProperty(CupsOptions, QStringList{"page-ranges", "2-3", "sides", "two-sided-long-edge",
-                                                           "page-set", "odd", "media", "A4"});
-        app::setOnePrintPerJob(printer);
-        QCOMPARE(printer.copyCount(), 1);
-        QCOMPARE(printer.printRange(), QPrinter::AllPages);
-        QVERIFY(printer.pageRanges().isEmpty());
-        QCOMPARE(printer.print.property(CupsOptions).toStringList(),
-                 QStringList({"sides", "two-sided-long-edge", "media", "A4"}));
+        QTest::addColumn<bool>("toFile"); // a PDF file, else a printer, which keeps a duplex choice too
+        QTest::addColumn<int>("range");
+        QTest::addColumn<bool>("fullPage");
+        QTest::addColumn<int>("colorMode");
+        QTest::newRow("a file, pages 2 to 3") << true << int(QPrinter::PageRange) << false << int(QPrinter::GrayScale);
+        QTest::newRow("a file, the selection, full page")
+            << true << int(QPrinter::Selection) << true << int(QPrinter::GrayScale);
+        QTest::newRow("a printer, the current page")
+            << false << int(QPrinter::CurrentPage) << false << int(QPrinter::Color);
+        QTest::newRow("a printer, pages 2 to 3, full page")
+            << false << int(QPrinter::PageRange) << true << int(QPrinter::Color);
+    }
+
+    void printerSettingsTaken()
+    {
+        QFETCH(bool, toFile);
+        QFETCH(int, range);
+        QFETCH(bool, fullPage);
+        QFETCH(int, colorMode);
+        auto make = [toFile]() -> std::unique_ptr<QPrinter> {
+            if (toFile)
+                return std::make_unique<QPrinter>(QPrinter::HighResolution);
+            return std::make_unique<RecordingPrinter>();
+        };
+        const std::unique_ptr<QPrinter> chosen = make();
+        if (toFile) {
+            chosen->setOutputFormat(QPrinter::PdfFormat);
+            chosen->setOutputFileName(pdf("chosen.pdf"));
+        }
+        const QPageLayout a5(QPageSize(QPageSize::A5), QPageLayout::Landscape, QMarginsF(7, 9, 11, 13),
+                             QPageLayout::Millimeter);
+        chosen->setPageLayout(a5);
+        chosen->setFullPage(fullPage);
+        chosen->setColorMode(QPrinter::ColorMode(colorMode));
+        chosen->setDuplex(QPrinter::DuplexLongSide);
+        chosen->setPaperSource(QPrinter::Manual);
+        chosen->setDocName(QStringLiteral("a name of the user's"));
+        chosen->setCreator(QStringLiteral("a creator of the user's"));
+        chosen->setCopyCount(4);
+        chosen->setPrintRange(QPrinter::PrintRange(range));
+        chosen->setPageRanges(QPageRanges::fromString(QStringLiteral("2-3")));
+        const std::unique_ptr<QPrinter> printer = make();
+        if (toFile)
+            printer->setOutputFileName(pdf("other.pdf"));
+
+        app::takePrinterSettings(*printer, *chosen);
+
+        QCOMPARE(printer->outputFormat(), chosen->outputFormat());
+        QCOMPARE(printer->printerName(), chosen->printerName());
+        QCOMPARE(printer->outputFileName(), toFile ? pdf("chosen.pdf") : QString());
+        QVERIFY(printer->pageLayout().isEquivalentTo(a5));
+        QCOMPARE(printer->pageLayout().orientation(), QPageLayout::Landscape);
+        QCOMPARE(printer->fullPage(), fullPage);
+        QCOMPARE(printer->colorMode(), QPrinter::ColorMode(colorMode));
+        // A PDF has no sides to choose: its printer keeps no duplex choice.
+        QCOMPARE(printer->duplex(), toFile ? QPrinter::DuplexNone : QPrinter::DuplexLongSide);
+        QCOMPARE(printer->paperSource(), QPrinter::Manual);
+        QCOMPARE(printer->docName(), chosen->docName());
+        QCOMPARE(printer->creator(), chosen->creator());
+        QCOMPARE(printer->resolution(), chosen->resolution());
+        QCOMPARE(printer->copyCount(), 1);
+        QCOMPARE(printer->printRange(), QPrinter::AllPages);
+        QVERIFY(printer->pageRanges().isEmpty());
     }
 
     void fitToPage_data()

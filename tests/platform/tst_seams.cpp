@@ -9,6 +9,8 @@
 #include "support/TestMain.h"
 
 #include <QFile>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTimer>
@@ -118,6 +120,25 @@ private slots:
         QVERIFY(shown);
         QCOMPARE(*shown, (platform::Message{"Some text", shownTitle, QMessageBox::Icon(icon), buttons, defaultButton}));
         QCOMPARE(pressed, QMessageBox::StandardButton(answer));
+    }
+
+    // Every copy is the whole window: the Print dialog offers no choice of pages.
+    void qtPrintDialogOffersNoPageChoice()
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        QAbstractPrintDialog::PrintDialogOptions options;
+        bool shown = false;
+        whenShown<QPrintDialog>([&](QPrintDialog *dialog) {
+            shown = true;
+            options = dialog->options();
+            dialog->reject();
+        });
+        QVERIFY(!platform::modalUi().printDialog(nullptr, printer).accepted);
+        QVERIFY(shown);
+        QVERIFY(!options.testFlag(QAbstractPrintDialog::PrintPageRange));
+        QVERIFY(!options.testFlag(QAbstractPrintDialog::PrintCurrentPage));
+        QVERIFY(!options.testFlag(QAbstractPrintDialog::PrintSelection));
+        QVERIFY(options.testFlag(QAbstractPrintDialog::PrintToFile));
     }
 };
 
