@@ -85,7 +85,7 @@ void Frmlotto::playGame(const GameClick &game)
     // A missing picture costs only its own cell: the click has drawn and
     // stored every board, and the user is told once which files failed.
     if (!unloadable.isEmpty())
-        platform::messageBox(this, unloadableMessage(unloadable), platform::Style::Critical);
+        platform::messageBox(this, unloadableMessage(unloadable), QMessageBox::Critical);
 }
 
 void Frmlotto::ClearBoards()

@@ -15,9 +15,9 @@ const QString makerSite = QStringLiteral("www.norvane.example");
 void confirmExit(Frmlotto &window)
 {
     using namespace platform;
-    if (messageBox(&window, QStringLiteral("Are you sure?"), Style::YesNo + Style::Exclamation,
-                   QStringLiteral("Exit"))
-        != Answer::Yes)
+    if (messageBox(&window, QStringLiteral("Are you sure?"), QMessageBox::Warning, QStringLiteral("Exit"),
+                   QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
+        != QMessageBox::Yes)
         return;
     messageBox(&window, QStringLiteral("Thank You for using this program. Please visit our site ") + makerSite);
     // Only this window goes: an information window left open keeps the

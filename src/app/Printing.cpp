@@ -9,26 +9,13 @@
 #include <QFile>
 #include <QPainter>
 #include <QPicture>
-#include <QPrintEngine>
 #include <QPrinter>
 #include <QRegularExpression>
-#include <QStringList>
 #include <QTemporaryFile>
 
 namespace app {
 
 namespace {
-
-// Qt's CUPS engine keeps the options that its Print dialog passes to the
-// print server under this key, as a flat list of names and values.
-constexpr auto CupsOptions = QPrintEngine::PrintEnginePropertyKey(0xfe00);
-
-// The server-side options that would pick pages out of a job: with one page
-// per job they could only drop whole copies.
-bool selectsPages(const QString &option)
-{
-    return option == QLatin1String("page-ranges") || option == QLatin1String("page-set");
-}
 
 // Whether a PDF was written to its very end: it closes with its trailer, and
 // the offset the trailer gives for the table of objects finds that table. A
@@ -65,12 +52,13 @@ void printWindow(QMainWindow &window)
 {
     // A printer of its own for every print: no choice of an earlier print
     // carries over, and nothing the save set is seen here.
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(QCoreApplication::applicationName());
-    const platform::PrintChoice choice = platform::modalUi().printDialog(&window, printer);
+    QPrinter chosen(QPrinter::HighResolution);
+    chosen.setDocName(QCoreApplication::applicationName());
+    const platform::PrintChoice choice = platform::modalUi().printDialog(&window, chosen);
     if (!choice.accepted)
         return;
-    setOnePrintPerJob(printer);
+    QPrinter printer(QPrinter::HighResolution);
+    takePrinterSettings(printer, chosen);
     QWidget &client = *window.centralWidget();
     const QString file = printer.outputFileName();
     // A printer that fails is passed over in silence; a file that could not
@@ -79,7 +67,7 @@ void printWindow(QMainWindow &window)
         printCopies(printer, client, choice.copies);
     else if (choice.copies > 0 && !printCopiesToFile(printer, client, choice.copies))
         platform::messageBox(&window, QStringLiteral("Unable to print to the file %1").arg(QDir::toNativeSeparators(file)),
-                             platform::Style::Critical, QStringLiteral("Print"));
+                             QMessageBox::Critical, QStringLiteral("Print"));
 }
 
 } // namespace
@@ -113,23 +101,21 @@ void renderClientArea(QPainter &painter, QWidget &widget, const QRect &target)
     painter.restore();
 }
 
-void setOnePrintPerJob(QPrinter &printer)
+void takePrinterSettings(QPrinter &printer, const QPrinter &chosen)
 {
-    printer.setCopyCount(1);
-    printer.setPrintRange(QPrinter::AllPages);
-    printer.setPageRanges({});
-
-    QPrintEngine *engine = printer.printEngine();
-    const QVariant options = engine ? engine->property(CupsOptions) : QVariant();
-    if (!options.isValid())
-        return;
-    const QStringList given = options.toStringList();
-    QStringList kept;
-    for (qsizetype i = 0; i + 1 < given.size(); i += 2) {
-        if (!selectsPages(given[i]))
-            kept << given[i] << given[i + 1];
-    }
-    engine->setProperty(CupsOptions, kept);
+    // The printer first: a change of printer or format makes a new print
+    // engine, and the settings below are to reach the one that prints. An
+    // empty name is a print to file, and the format stays a PDF.
+    printer.setOutputFormat(chosen.outputFormat());
+    printer.setPrinterName(chosen.printerName());
+    printer.setOutputFileName(chosen.outputFileName());
+    printer.setPageLayout(chosen.pageLayout());
+    printer.setFullPage(chosen.fullPage());
+    printer.setColorMode(chosen.colorMode());
+    printer.setDuplex(chosen.duplex());
+    printer.setPaperSource(chosen.paperSource());
+    printer.setDocName(chosen.docName());
+    printer.setCreator(chosen.creator());
 }
 
 void printCopies(QPrinter &printer, QWidget &widget, int copies)

@@ -56,7 +56,7 @@ void Frmlotto::Command1_Click()
 
     if (!writeWholeFile(path, fileBytes(lines), QIODevice::Text)) {
         platform::messageBox(this, QStringLiteral("Unable to save current content to the disk...!"),
-                             platform::Style::Critical, QStringLiteral("Error saving file"));
+                             QMessageBox::Critical, QStringLiteral("Error saving file"));
         setWindowTitle(QStringLiteral("File not saved...!"));
         return;
     }

@@ -1,5 +1,7 @@
 #include "platform/ModalUi.h"
 
+#include "platform/Install.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -7,68 +9,19 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <utility>
 
 namespace platform {
 
 namespace {
 
-QMessageBox::Icon iconOf(int style)
-{
-    switch (style & 0x70) {
-    case Style::Critical: return QMessageBox::Critical;
-    case Style::Question: return QMessageBox::Question;
-    case Style::Exclamation: return QMessageBox::Warning;
-    case Style::Information: return QMessageBox::Information;
-    default: return QMessageBox::NoIcon;
-    }
-}
-
-// The buttons of each button set, in the order the style's default-button
-// value counts them.
-QList<QMessageBox::StandardButton> buttonsOf(int style)
-{
-    switch (style & 0x0F) {
-    case 1: return {QMessageBox::Ok, QMessageBox::Cancel};
-    case 2: return {QMessageBox::Abort, QMessageBox::Retry, QMessageBox::Ignore};
-    case 3: return {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel};
-    case 4: return {QMessageBox::Yes, QMessageBox::No};
-    case 5: return {QMessageBox::Retry, QMessageBox::Cancel};
-    default: return {QMessageBox::Ok};
-    }
-}
-
-QMessageBox::StandardButton defaultButtonOf(int style)
-{
-    const auto buttons = buttonsOf(style);
-    const int defaultIndex = (style >> 8) & 0x3;
-    return buttons.value(defaultIndex, buttons.first());
-}
-
-int answerOf(QMessageBox::StandardButton button)
-{
-    switch (button) {
-    case QMessageBox::Ok: return Answer::Ok;
-    case QMessageBox::Cancel: return Answer::Cancel;
-    case QMessageBox::Abort: return 3;
-    case QMessageBox::Retry: return 4;
-    case QMessageBox::Ignore: return 5;
-    case QMessageBox::Yes: return Answer::Yes;
-    case QMessageBox::No: return Answer::No;
-    default: return Answer::Cancel;
-    }
-}
-
 class QtModalUi final : public ModalUi {
 public:
-    int messageBox(QWidget *parent, const QString &text, int style, const QString &title) override
+    QMessageBox::StandardButton messageBox(QWidget *parent, const Message &message) override
     {
-        QMessageBox box(iconOf(style), title, text, QMessageBox::NoButton, parent);
-        for (auto b : buttonsOf(style))
-            box.addButton(b);
-        box.setDefaultButton(defaultButtonOf(style));
+        QMessageBox box(message.icon, message.title, message.text, message.buttons, parent);
+        box.setDefaultButton(message.defaultButton);
         box.exec();
-        return answerOf(box.standardButton(box.clickedButton()));
+        return box.standardButton(box.clickedButton());
     }
 
     QString saveAsFileName(QWidget *parent, const SaveAsRequest &request) override
@@ -93,40 +46,37 @@ public:
     PrintChoice printDialog(QWidget *parent, QPrinter &printer) override
     {
         QPrintDialog dialog(&printer, parent);
+        // Every copy is the whole window. Qt's CUPS dialog shows its page
+        // choices even so and hands them to the print server, which is why
+        // the print takes only this printer's settings, never the printer.
+        dialog.setOptions(dialog.options()
+                          & ~(QAbstractPrintDialog::PrintPageRange | QAbstractPrintDialog::PrintCurrentPage
+                              | QAbstractPrintDialog::PrintSelection));
         if (dialog.exec() != QDialog::Accepted)
             return {};
         return {true, printer.copyCount()};
     }
 };
 
-QtModalUi &qtModalUi()
+ModalUi &qtModalUi()
 {
     static QtModalUi ui;
     return ui;
 }
 
-ModalUi *installed = nullptr;
-
 } // namespace
 
 ModalUi &modalUi()
 {
-    return installed ? *installed : qtModalUi();
+    return Install<ModalUi>::current(qtModalUi);
 }
 
-ModalUi *setModalUi(ModalUi *ui)
+QMessageBox::StandardButton messageBox(QWidget *parent, const QString &text, QMessageBox::Icon icon,
+                                       const QString &title, QMessageBox::StandardButtons buttons,
+                                       QMessageBox::StandardButton defaultButton)
 {
-    return std::exchange(installed, ui);
-}
-
-int messageBox(QWidget *parent, const QString &text, int style, const QString &title)
-{
-    return modalUi().messageBox(parent, text, style, title.isEmpty() ? QCoreApplication::applicationName() : title);
-}
-
-int defaultAnswer(int style)
-{
-    return answerOf(defaultButtonOf(style));
+    return modalUi().messageBox(
+        parent, {text, title.isEmpty() ? QCoreApplication::applicationName() : title, icon, buttons, defaultButton});
 }
 
 } // namespace platform

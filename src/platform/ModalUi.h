@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMessageBox>
 #include <QString>
 
 class QPrinter;
@@ -7,27 +8,14 @@ class QWidget;
 
 namespace platform {
 
-// Message box styles as the Windows message box takes them: one button set
-// plus one icon plus one default button, summed.
-namespace Style {
-constexpr int OkOnly = 0;
-constexpr int OkCancel = 1;
-constexpr int YesNoCancel = 3;
-constexpr int YesNo = 4;
-constexpr int Critical = 16;
-constexpr int Question = 32;
-constexpr int Exclamation = 48;
-constexpr int Information = 64;
-constexpr int DefaultButton2 = 256;
-} // namespace Style
-
-// Answers, with the numbers the same message box returns.
-namespace Answer {
-constexpr int Ok = 1;
-constexpr int Cancel = 2;
-constexpr int Yes = 6;
-constexpr int No = 7;
-} // namespace Answer
+// A message box as the user sees it.
+struct Message {
+    QString text;
+    QString title;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons = QMessageBox::Ok;
+    QMessageBox::StandardButton defaultButton = QMessageBox::Ok; // the one Enter presses
+};
 
 struct SaveAsRequest {
     QString title;
@@ -45,31 +33,30 @@ struct PrintChoice {
 
 // Everything modal the program shows goes through this one interface, so a
 // test can give the answers in advance and nothing ever waits for a person.
+// A test puts its own in place with Install<ModalUi>.
 class ModalUi {
 public:
     virtual ~ModalUi() = default;
 
-    // title is never empty here: messageBox() below puts the application
-    // title in for a box that has none of its own.
-    virtual int messageBox(QWidget *parent, const QString &text, int style, const QString &title) = 0;
+    // The title is never empty here: messageBox() below puts the application
+    // title in for a box that has none of its own. Answers the button pressed.
+    virtual QMessageBox::StandardButton messageBox(QWidget *parent, const Message &message) = 0;
 
     // The chosen path exactly as chosen, or an empty string when cancelled.
     virtual QString saveAsFileName(QWidget *parent, const SaveAsRequest &request) = 0;
 
     // Shows the Print dialog for printer, which keeps the user's choices.
+    // The dialog offers no choice of pages: every copy is the whole window.
     virtual PrintChoice printDialog(QWidget *parent, QPrinter &printer) = 0;
 };
 
 // The interface in use: the Qt dialogs unless a test installed its own.
 ModalUi &modalUi();
-// Installs ui (not owned); nullptr goes back to the Qt dialogs. Returns what
-// was installed before (nullptr: the Qt dialogs), so installs can nest.
-ModalUi *setModalUi(ModalUi *ui);
 
 // The box every caller uses: an empty title becomes the application title.
-int messageBox(QWidget *parent, const QString &text, int style = Style::OkOnly, const QString &title = {});
-
-// The answer Enter gives on a box of this style: its default button's.
-int defaultAnswer(int style);
+QMessageBox::StandardButton messageBox(QWidget *parent, const QString &text,
+                                       QMessageBox::Icon icon = QMessageBox::NoIcon, const QString &title = {},
+                                       QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+                                       QMessageBox::StandardButton defaultButton = QMessageBox::Ok);
 
 } // namespace platform

@@ -1,5 +1,7 @@
 #include "platform/ProgramStarter.h"
 
+#include "platform/Install.h"
+
 #ifdef _WIN32
 #ifndef NOMINMAX
 #define NOMINMAX
@@ -37,19 +39,17 @@ public:
     }
 };
 
-ProgramStarter *installed = nullptr;
+ProgramStarter &systemProgramStarter()
+{
+    static SystemProgramStarter system;
+    return system;
+}
 
 } // namespace
 
 ProgramStarter &programStarter()
 {
-    static SystemProgramStarter system;
-    return installed ? *installed : system;
-}
-
-void setProgramStarter(ProgramStarter *starter)
-{
-    installed = starter;
+    return Install<ProgramStarter>::current(systemProgramStarter);
 }
 
 } // namespace platform

@@ -16,9 +16,8 @@ public:
     virtual bool start(const QString &commandLine) = 0;
 };
 
-// The starter in use: the system's unless a test installed its own.
+// The starter in use: the system's unless a test installed its own with
+// Install<ProgramStarter>.
 ProgramStarter &programStarter();
-// Installs starter (not owned); nullptr goes back to the system's.
-void setProgramStarter(ProgramStarter *starter);
 
 } // namespace platform

@@ -1,5 +1,7 @@
 #include "platform/Registry.h"
 
+#include "platform/Install.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QRegularExpression>
@@ -168,18 +170,9 @@ Registry &systemRegistry()
 }
 #endif
 
-namespace {
-Registry *installed = nullptr;
-}
-
 Registry &registry()
 {
-    return installed ? *installed : systemRegistry();
-}
-
-void setRegistry(Registry *registry)
-{
-    installed = registry;
+    return Install<Registry>::current(systemRegistry);
 }
 
 } // namespace platform

@@ -106,9 +106,8 @@ QString hiveFilePath();
 // file, read once at first use.
 Registry &systemRegistry();
 
-// The registry in use: the one a test installed, else the system's.
+// The registry in use: the one a test installed with Install<Registry>, else
+// the system's.
 Registry &registry();
-// Installs registry (not owned); nullptr goes back to the system's.
-void setRegistry(Registry *registry);
 
 } // namespace platform

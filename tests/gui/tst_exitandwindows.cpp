@@ -13,7 +13,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QScopeGuard>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -21,7 +20,6 @@
 #include <memory>
 
 using app::Frmlotto;
-namespace Answer = platform::Answer;
 
 namespace {
 
@@ -126,12 +124,12 @@ private slots:
     void exitQuestion_data()
     {
         QTest::addColumn<bool>("fromMenu");
-        QTest::addColumn<int>("answer");
+        QTest::addColumn<QMessageBox::StandardButton>("answer");
         QTest::addColumn<bool>("leaves");
-        QTest::newRow("button, No") << false << Answer::No << false;
-        QTest::newRow("menu, No") << true << Answer::No << false;
-        QTest::newRow("button, Yes") << false << Answer::Yes << true;
-        QTest::newRow("menu, Yes") << true << Answer::Yes << true;
+        QTest::newRow("button, No") << false << QMessageBox::No << false;
+        QTest::newRow("menu, No") << true << QMessageBox::No << false;
+        QTest::newRow("button, Yes") << false << QMessageBox::Yes << true;
+        QTest::newRow("menu, Yes") << true << QMessageBox::Yes << true;
         QTest::newRow("button, Enter") << false << ScriptedModalUi::PressEnter << true;
         QTest::newRow("menu, Enter") << true << ScriptedModalUi::PressEnter << true;
     }
@@ -139,7 +137,7 @@ private slots:
     void exitQuestion()
     {
         QFETCH(bool, fromMenu);
-        QFETCH(int, answer);
+        QFETCH(QMessageBox::StandardButton, answer);
         QFETCH(bool, leaves);
         window->LottoNumbers[2] = {0, 4, 8, 15, 16, 23, 42};
         window->PowerballNumbers[5] = {0, 1, 2, 3, 4, 5, 20};
@@ -155,15 +153,12 @@ private slots:
             QTest::mouseClick(child<QPushButton>(window.get(), "cmdexit"), Qt::LeftButton);
 
         QVERIFY(!ui->messages.isEmpty());
-        QCOMPARE(ui->messages[0].text, QStringLiteral("Are you sure?"));
-        QCOMPARE(ui->messages[0].style, 52);
-        QCOMPARE(ui->messages[0].title, QStringLiteral("Exit"));
+        QCOMPARE(ui->messages[0], (platform::Message{"Are you sure?", "Exit", QMessageBox::Warning,
+                                                     QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes}));
         if (leaves) {
             QCOMPARE(ui->messages.size(), 2);
-            QCOMPARE(ui->messages[1].text,
-                     QStringLiteral("Thank You for using this program. Please visit our site www.norvane.example"));
-            QCOMPARE(ui->messages[1].style, 0);
-            QCOMPARE(ui->messages[1].title, QStringLiteral("Ziventa"));
+            QCOMPARE(ui->messages[1],
+                     okBox("Thank You for using this program. Please visit our site www.norvane.example"));
             QVERIFY(!window->isVisible());
         } else {
             QCOMPARE(ui->messages.size(), 1);
@@ -188,7 +183,7 @@ private slots:
     {
         QFETCH(bool, byExit);
         QWidget *help = show(Help);
-        ui->messageAnswers = {Answer::Yes};
+        ui->messageAnswers = {QMessageBox::Yes};
         if (byExit)
             choose("mnuexit");
         else
@@ -449,16 +444,12 @@ private slots:
         if (!exists || !contents.isEmpty())
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^registry hive .* not")));
         platform::MemoryRegistry hive = platform::loadHiveFile(path);
-        platform::setRegistry(&hive);
-        const auto restore = qScopeGuard([this] { platform::setRegistry(registry.get()); });
+        const platform::Install<platform::Registry> useHive(hive);
 
         QWidget *shown = showActive(About);
         QTest::mouseClick(child<QPushButton>(shown, "cmdSysInfo"), Qt::LeftButton);
         QVERIFY(starter->started.isEmpty());
-        QCOMPARE(ui->messages.size(), 1);
-        QCOMPARE(ui->messages[0].text, unavailable);
-        QCOMPARE(ui->messages[0].style, platform::Style::OkOnly);
-        QCOMPARE(ui->messages[0].title, QStringLiteral("Ziventa"));
+        QCOMPARE(ui->messages, QList{okBox(unavailable)});
         QVERIFY(shown->isVisible());
     }
 
@@ -507,11 +498,8 @@ private slots:
 
         QCOMPARE(shown->isVisible(), !closes);
         QCOMPARE(ui->messages.size(), pressesSysInfo ? presses : 0);
-        for (const auto &message : ui->messages) {
-            QCOMPARE(message.text, unavailable);
-            QCOMPARE(message.style, 0);
-            QCOMPARE(message.title, QStringLiteral("Ziventa"));
-        }
+        for (const auto &message : ui->messages)
+            QCOMPARE(message, okBox(unavailable));
     }
 
     void looksAsDesigned_data()

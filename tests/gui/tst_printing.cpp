@@ -143,7 +143,7 @@ public:
 
 class RecordingPrintEngine final : public QPrintEngine {
 public:
-    QMap<int, QVariant> properties;
+    QMap<int, QVariant> properties{{PPK_CopyCount, 1}};
     int newPages = 0;
 
     void setProperty(PrintEnginePropertyKey key, const QVariant &value) override { properties[key] = value; }
@@ -174,10 +174,6 @@ public:
     RecordingPaintEngine paint;
 };
 
-// Qt's CUPS engine keeps the options its Print dialog sends to the server
-// under this key.
-constexpr auto CupsOptions = QPrintEngine::PrintEnginePropertyKey(0xfe00);
-
 } // namespace
 
 class TestPrinting : public QObject {
@@ -196,12 +192,27 @@ class TestPrinting : public QObject {
     QString pdf(const char *name) const { return folder->filePath(QString::fromLatin1(name)); }
 
     // The two ways to print: the picture button, clicked, and the menu entry.
+    const QStringList printEntries{QStringLiteral("Command2"), QStringLiteral("mnuPrint")};
+
     void print(const QString &entry)
     {
         if (entry == QLatin1String("Command2"))
             QTest::mouseClick(control<QPushButton>(entry), Qt::LeftButton);
         else
             window->findChild<QAction *>(entry)->trigger();
+    }
+
+    // Both ways print alike: a check of a print runs through each in turn, and
+    // stops at the first that fails, naming it.
+    void throughBothEntries(const std::function<void(const QString &entry)> &check)
+    {
+        for (const QString &entry : printEntries) {
+            check(entry);
+            if (QTest::currentTestFailed()) {
+                qInfo("printed through %s", qPrintable(entry));
+                return;
+            }
+        }
     }
 
     // The window after a Powerball game of two boards, shown without drawing:
@@ -259,7 +270,6 @@ private slots:
 
     void copiesAsChosen_data()
     {
-        QTest::addColumn<QString>("entry");
         QTest::addColumn<bool>("accepted");
         QTest::addColumn<int>("copies");
         QTest::addColumn<QPageRanges>("pagesChosen");
@@ -267,54 +277,49 @@ private slots:
         const QPageRanges all;
         QPageRanges secondOnly;
         secondOnly.addPage(2);
-        QTest::newRow("cancel, button") << "Command2" << false << 1 << all << 0;
-        QTest::newRow("cancel, menu") << "mnuPrint" << false << 3 << all << 0;
-        QTest::newRow("one copy, button") << "Command2" << true << 1 << all << 1;
-        QTest::newRow("one copy, menu") << "mnuPrint" << true << 1 << all << 1;
-        QTest::newRow("three copies, button") << "Command2" << true << 3 << all << 3;
-        QTest::newRow("three copies, menu") << "mnuPrint" << true << 3 << all << 3;
-        QTest::newRow("no copies") << "Command2" << true << 0 << all << 0;
-        QTest::newRow("fewer than none") << "mnuPrint" << true << -2 << all << 0;
-        QTest::newRow("page 2 chosen, three copies") << "Command2" << true << 3 << secondOnly << 3;
+        QTest::newRow("cancel") << false << 1 << all << 0;
+        QTest::newRow("cancel, three copies chosen") << false << 3 << all << 0;
+        QTest::newRow("one copy") << true << 1 << all << 1;
+        QTest::newRow("two copies") << true << 2 << all << 2;
+        QTest::newRow("three copies") << true << 3 << all << 3;
+        QTest::newRow("no copies") << true << 0 << all << 0;
+        QTest::newRow("fewer than none") << true << -2 << all << 0;
+        QTest::newRow("page 2 chosen, three copies") << true << 3 << secondOnly << 3;
     }
 
     void copiesAsChosen()
     {
-        QFETCH(QString, entry);
         QFETCH(bool, accepted);
         QFETCH(int, copies);
         QFETCH(QPageRanges, pagesChosen);
         QFETCH(int, pages);
         const QStringList before = state();
-        ScriptedModalUi::PrintAnswer answer = printTo(pdf("out.pdf"), copies, accepted);
-        answer.pages = pagesChosen;
-        ui->printAnswers << answer;
+        QList<QList<QImage>> printed;
+        throughBothEntries([&](const QString &entry) {
+            const QString file = folder->filePath(entry + QStringLiteral(".pdf"));
+            ScriptedModalUi::PrintAnswer answer = printTo(file, copies, accepted);
+            answer.pages = pagesChosen;
+            ui->printAnswers << answer;
 
-        print(entry);
+            print(entry);
 
-        QCOMPARE(ui->printDialogs, 1);
-        QVERIFY(ui->messages.isEmpty());
-        QCOMPARE(state(), before);
-        QCOMPARE(QFile::exists(pdf("out.pdf")), pages > 0);
-        QCOMPARE(pdfPageCount(pdf("out.pdf")), pages);
-        if (pages == 0)
+            QVERIFY(ui->messages.isEmpty());
+            QCOMPARE(state(), before);
+            QCOMPARE(QFile::exists(file), pages > 0);
+            QCOMPARE(pdfPageCount(file), pages);
+            if (pages == 0)
+                return;
+            printed << rasterise(file, 40);
+            QVERIFY2(printed.last().size() == pages, "pdftoppm (poppler-utils) reads the printed file");
+            QVERIFY(!isBlank(printed.last().first()));
+            for (const QImage &page : printed.last())
+                QCOMPARE(page, printed.last().first());
+        });
+        if (QTest::currentTestFailed())
             return;
-        const QList<QImage> printed = rasterise(pdf("out.pdf"), 24);
-        QVERIFY2(printed.size() == pages, "pdftoppm (poppler-utils) reads the printed file");
-        QVERIFY(!isBlank(printed.first()));
-        for (const QImage &page : printed)
-            QCOMPARE(page, printed.first());
-    }
-
-    void buttonAndMenuPrintAlike()
-    {
-        ui->printAnswers << printTo(pdf("button.pdf"), 2)
-                         << printTo(pdf("menu.pdf"), 2);
-        print("Command2");
-        print("mnuPrint");
-        const QList<QImage> button = rasterise(pdf("button.pdf"), 40);
-        QCOMPARE(button.size(), 2);
-        QCOMPARE(rasterise(pdf("menu.pdf"), 40), button);
+        QCOMPARE(ui->printDialogs, printEntries.size());
+        if (!printed.isEmpty())
+            QCOMPARE(printed.last(), printed.first());
     }
 
     // The page shows the window as it is: its balls, the frames round the
@@ -399,20 +404,16 @@ private slots:
     // prints again.
     void failedPrints_data()
     {
-        QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("where");
-        QTest::newRow("a printer that cannot print, button") << "Command2" << "printer";
-        QTest::newRow("a printer that cannot print, menu") << "mnuPrint" << "printer";
-        QTest::newRow("a file in a folder that does not exist, button") << "Command2" << "missing folder";
-        QTest::newRow("a file in a folder that does not exist, menu") << "mnuPrint" << "missing folder";
-        QTest::newRow("a file on a full disk") << "Command2" << "full";
-        QTest::newRow("a FIFO at the file's path") << "mnuPrint" << "FIFO";
-        QTest::newRow("a device node at the file's path") << "Command2" << "device";
+        QTest::newRow("a printer that cannot print") << "printer";
+        QTest::newRow("a file in a folder that does not exist") << "missing folder";
+        QTest::newRow("a file on a full disk") << "full";
+        QTest::newRow("a FIFO at the file's path") << "FIFO";
+        QTest::newRow("a device node at the file's path") << "device";
     }
 
     void failedPrints()
     {
-        QFETCH(QString, entry);
         QFETCH(QString, where);
         const QStringList before = state();
         std::optional<ScratchMount> scratch;
@@ -434,30 +435,36 @@ private slots:
                 QSKIP("only root may make a device node");
         }
         const QString targetFolder = QFileInfo(target.isEmpty() ? pdf("out.pdf") : target).absolutePath();
-        const QStringList entriesBefore = QDir(targetFolder).entryList(QDir::AllEntries | QDir::System | QDir::Hidden);
-        // A printer with no file to print to is the system's printer, and there is none here.
-        ui->printAnswers << printTo(target, 2) << printTo(pdf("after.pdf"), 1);
+        throughBothEntries([&](const QString &entry) {
+            const QStringList entriesBefore =
+                QDir(targetFolder).entryList(QDir::AllEntries | QDir::System | QDir::Hidden);
+            const QString after = folder->filePath(entry + QStringLiteral("-after.pdf"));
+            // A printer with no file to print to is the system's printer, and there is none here.
+            ui->printAnswers << printTo(target, 2) << printTo(after, 1);
+            ui->messages.clear();
 
-        print(entry);
+            print(entry);
 
-        QCOMPARE(state(), before);
-        if (where == "printer") {
+            QCOMPARE(state(), before);
+            if (where == "printer") {
+                QVERIFY(ui->messages.isEmpty());
+            } else {
+                QCOMPARE(ui->messages,
+                         QList{okBox(QStringLiteral("Unable to print to the file %1").arg(QDir::toNativeSeparators(target)),
+                                     QMessageBox::Critical, QStringLiteral("Print"))});
+                QCOMPARE(QDir(targetFolder).entryList(QDir::AllEntries | QDir::System | QDir::Hidden), entriesBefore);
+                if (where == "FIFO" || where == "device")
+                    QCOMPARE(kindOf(target), where);
+            }
+
+            ui->messages.clear();
+            print(entry);
+            QCOMPARE(pdfPageCount(after), 1);
             QVERIFY(ui->messages.isEmpty());
-        } else {
-            QCOMPARE(ui->messages.size(), 1);
-            QCOMPARE(ui->messages[0].text, QStringLiteral("Unable to print to the file %1").arg(QDir::toNativeSeparators(target)));
-            QCOMPARE(ui->messages[0].style, 16);
-            QCOMPARE(ui->messages[0].title, QStringLiteral("Print"));
-            QCOMPARE(QDir(targetFolder).entryList(QDir::AllEntries | QDir::System | QDir::Hidden), entriesBefore);
-            if (where == "FIFO" || where == "device")
-                QCOMPARE(kindOf(target), where);
-        }
-
-        ui->messages.clear();
-        print(entry);
-        QCOMPARE(ui->printDialogs, 2);
-        QCOMPARE(pdfPageCount(pdf("after.pdf")), 1);
-        QVERIFY(ui->messages.isEmpty());
+        });
+        if (QTest::currentTestFailed())
+            return;
+        QCOMPARE(ui->printDialogs, 2 * printEntries.size());
     }
 
     // On a printer every copy is a job of its own, handed over when it ends;
@@ -488,22 +495,74 @@ private slots:
         QCOMPARE(printer.print.newPages, 0);
     }
 
-    // The dialog's copy count and page choices never reach the printer: the
+    // The print is made on a fresh printer with the chosen printer's settings
+    // but for its copy count and choice of pages, which never reach a job: the
     // program makes the copies, and each is the whole window.
-    void dialogChoicesOfPagesAreDropped()
+    void printerSettingsTaken_data()
     {
-        RecordingPrinter printer;
-        printer.setCopyCount(4);
-        printer.setPrintRange(QPrinter::PageRange);
-        printer.setFromTo(2, 3);
-        printer.print.setProperty(CupsOptions, QStringList{"page-ranges", "2-3", "sides", "two-sided-long-edge",
-                                                           "page-set", "odd", "media", "A4"});
-        app::setOnePrintPerJob(printer);
-        QCOMPARE(printer.copyCount(), 1);
-        QCOMPARE(printer.printRange(), QPrinter::AllPages);
-        QVERIFY(printer.pageRanges().isEmpty());
-        QCOMPARE(printer.print.property(CupsOptions).toStringList(),
-                 QStringList({"sides", "two-sided-long-edge", "media", "A4"}));
+        QTest::addColumn<bool>("toFile"); // a PDF file, else a printer, which keeps a duplex choice too
+        QTest::addColumn<int>("range");
+        QTest::addColumn<bool>("fullPage");
+        QTest::addColumn<int>("colorMode");
+        QTest::newRow("a file, pages 2 to 3") << true << int(QPrinter::PageRange) << false << int(QPrinter::GrayScale);
+        QTest::newRow("a file, the selection, full page")
+            << true << int(QPrinter::Selection) << true << int(QPrinter::GrayScale);
+        QTest::newRow("a printer, the current page")
+            << false << int(QPrinter::CurrentPage) << false << int(QPrinter::Color);
+        QTest::newRow("a printer, pages 2 to 3, full page")
+            << false << int(QPrinter::PageRange) << true << int(QPrinter::Color);
+    }
+
+    void printerSettingsTaken()
+    {
+        QFETCH(bool, toFile);
+        QFETCH(int, range);
+        QFETCH(bool, fullPage);
+        QFETCH(int, colorMode);
+        auto make = [toFile]() -> std::unique_ptr<QPrinter> {
+            if (toFile)
+                return std::make_unique<QPrinter>(QPrinter::HighResolution);
+            return std::make_unique<RecordingPrinter>();
+        };
+        const std::unique_ptr<QPrinter> chosen = make();
+        if (toFile) {
+            chosen->setOutputFormat(QPrinter::PdfFormat);
+            chosen->setOutputFileName(pdf("chosen.pdf"));
+        }
+        const QPageLayout a5(QPageSize(QPageSize::A5), QPageLayout::Landscape, QMarginsF(7, 9, 11, 13),
+                             QPageLayout::Millimeter);
+        chosen->setPageLayout(a5);
+        chosen->setFullPage(fullPage);
+        chosen->setColorMode(QPrinter::ColorMode(colorMode));
+        chosen->setDuplex(QPrinter::DuplexLongSide);
+        chosen->setPaperSource(QPrinter::Manual);
+        chosen->setDocName(QStringLiteral("a name of the user's"));
+        chosen->setCreator(QStringLiteral("a creator of the user's"));
+        chosen->setCopyCount(4);
+        chosen->setPrintRange(QPrinter::PrintRange(range));
+        chosen->setPageRanges(QPageRanges::fromString(QStringLiteral("2-3")));
+        const std::unique_ptr<QPrinter> printer = make();
+        if (toFile)
+            printer->setOutputFileName(pdf("other.pdf"));
+
+        app::takePrinterSettings(*printer, *chosen);
+
+        QCOMPARE(printer->outputFormat(), chosen->outputFormat());
+        QCOMPARE(printer->printerName(), chosen->printerName());
+        QCOMPARE(printer->outputFileName(), toFile ? pdf("chosen.pdf") : QString());
+        QVERIFY(printer->pageLayout().isEquivalentTo(a5));
+        QCOMPARE(printer->pageLayout().orientation(), QPageLayout::Landscape);
+        QCOMPARE(printer->fullPage(), fullPage);
+        QCOMPARE(printer->colorMode(), QPrinter::ColorMode(colorMode));
+        // A PDF has no sides to choose: its printer keeps no duplex choice.
+        QCOMPARE(printer->duplex(), toFile ? QPrinter::DuplexNone : QPrinter::DuplexLongSide);
+        QCOMPARE(printer->paperSource(), QPrinter::Manual);
+        QCOMPARE(printer->docName(), chosen->docName());
+        QCOMPARE(printer->creator(), chosen->creator());
+        QCOMPARE(printer->resolution(), chosen->resolution());
+        QCOMPARE(printer->copyCount(), 1);
+        QCOMPARE(printer->printRange(), QPrinter::AllPages);
+        QVERIFY(printer->pageRanges().isEmpty());
     }
 
     void fitToPage_data()

@@ -77,13 +77,15 @@ QByteArray expectedFile(Game game, int n, const QDate &date = PressedOn)
 
 const QString SaveFailed = QStringLiteral("Unable to save current content to the disk...!");
 
-// One step of a scenario: boards put on screen, or a press of the save
-// button answered with a file name (empty: cancelled).
+// One step of a scenario: boards put on screen, directly or by a game click
+// with a text in Combo1 and the boards the generator is scripted for; a count
+// typed with no click; a press of the save button answered with a file name
+// (empty: cancelled); or a saved file removed.
 struct Step {
-    enum Kind { Show, Save } kind;
+    enum Kind { Show, Play, Type, Save, Remove } kind;
     Game game = Game::Lotto;
-    int boards = 0;
-    QString fileName;
+    int boards = 0; // Show: put on screen; Play: drawn by the click
+    QString text;   // Play, Type: the text in Combo1; Save, Remove: the file name
 };
 
 Step show(Game game, int boards)
@@ -91,9 +93,34 @@ Step show(Game game, int boards)
     return {Step::Show, game, boards, {}};
 }
 
+Step play(Game game, const QString &text, int drawn)
+{
+    return {Step::Play, game, drawn, text};
+}
+
+Step type(const QString &text)
+{
+    return {Step::Type, Game::Lotto, 0, text};
+}
+
 Step save(const QString &fileName)
 {
     return {Step::Save, Game::Lotto, 0, fileName};
+}
+
+Step removeFile(const QString &fileName)
+{
+    return {Step::Remove, Game::Lotto, 0, fileName};
+}
+
+// The same steps with every Show made by a click on the game's button with
+// the count in Combo1, as a user puts boards on screen.
+QList<Step> clicked(QList<Step> steps)
+{
+    for (Step &step : steps)
+        if (step.kind == Step::Show)
+            step = play(step.game, QString::number(step.boards), step.boards);
+    return steps;
 }
 
 QByteArray readAll(const QString &path)
@@ -126,28 +153,6 @@ Q_DECLARE_METATYPE(Step)
 
 namespace {
 
-// One step of a scenario on the real buttons: a game click with the text in
-// Combo1 and the boards the generator is scripted for, a count typed with no
-// click, or a press of the save button.
-struct Click {
-    enum Kind { Play, Type, Save } kind;
-    Game game = Game::Lotto;
-    QString text;
-    int drawn = 0;
-};
-
-Click play(Game game, const QString &text, int drawn)
-{
-    return {Click::Play, game, text, drawn};
-}
-
-Click type(const QString &text)
-{
-    return {Click::Type, Game::Lotto, text, 0};
-}
-
-const Click pressSaveButton{Click::Save, Game::Lotto, {}, 0};
-
 // Scripts the draws of boards 1 to n of game so they come out as
 // lottoBoard(k) / powerballBoard(k), drawn high to low.
 void queueBoards(ScriptedRandom &random, Game game, int n)
@@ -165,8 +170,6 @@ void queueBoards(ScriptedRandom &random, Game game, int n)
 }
 
 } // namespace
-
-Q_DECLARE_METATYPE(Click)
 
 class TestResultsFile : public QObject {
     Q_OBJECT
@@ -202,10 +205,7 @@ class TestResultsFile : public QObject {
     // The save failed in the one way it reports, and nothing else moved.
     void checkFailed(std::int16_t pending, std::int16_t shown)
     {
-        QCOMPARE(ui->messages.size(), 1);
-        QCOMPARE(ui->messages[0].text, SaveFailed);
-        QCOMPARE(ui->messages[0].style, 16);
-        QCOMPARE(ui->messages[0].title, QStringLiteral("Error saving file"));
+        QCOMPARE(ui->messages, QList{okBox(SaveFailed, QMessageBox::Critical, QStringLiteral("Error saving file"))});
         QCOMPARE(window->windowTitle(), QStringLiteral("File not saved...!"));
         QCOMPARE(window->LottoPending, pending);
         QCOMPARE(window->ShownBoards, shown);
@@ -243,6 +243,8 @@ private slots:
         dir.reset();
     }
 
+    // Every scenario that puts boards on screen runs twice: once with the
+    // window's state set directly, once by real clicks on the game buttons.
     void scenarios_data()
     {
         QTest::addColumn<QList<Step>>("steps");
@@ -251,25 +253,35 @@ private slots:
         QTest::addColumn<int>("dialogs");
 
         const QString out = QStringLiteral("out.txt");
-        QTest::newRow("Lotto, 3 boards") << QList<Step>{show(Game::Lotto, 3), save(out)}
-                                         << expectedFile(Game::Lotto, 3) << QStringList{} << 1;
-        QTest::newRow("the same save twice") << QList<Step>{show(Game::Lotto, 3), save(out), save(out)}
-                                             << expectedFile(Game::Lotto, 3) << QStringList{} << 2;
-        QTest::newRow("Powerball, 6 boards") << QList<Step>{show(Game::Powerball, 6), save(out)}
-                                             << expectedFile(Game::Powerball, 6) << QStringList{} << 1;
-        QTest::newRow("Lotto, then Powerball on screen")
-            << QList<Step>{show(Game::Lotto, 5), show(Game::Powerball, 2), save(out)}
-            << expectedFile(Game::Powerball, 2) << QStringList{} << 1;
-        QTest::newRow("Powerball, then fewer Lotto boards")
-            << QList<Step>{show(Game::Powerball, 6), show(Game::Lotto, 1), save(out)}
-            << expectedFile(Game::Lotto, 1) << QStringList{} << 1;
+        auto bothWays = [](const char *name, const QList<Step> &steps, const QByteArray &file, int dialogs) {
+            QTest::addRow("%s, state set", name) << steps << file << QStringList{} << dialogs;
+            QTest::addRow("%s, clicked", name) << clicked(steps) << file << QStringList{} << dialogs;
+        };
+        bothWays("Lotto, 3 boards", {show(Game::Lotto, 3), save(out)}, expectedFile(Game::Lotto, 3), 1);
+        bothWays("the same save twice", {show(Game::Lotto, 3), save(out), save(out)}, expectedFile(Game::Lotto, 3), 2);
+        bothWays("the same save after its file was removed",
+                 {show(Game::Lotto, 3), save(out), removeFile(out), save(out)}, expectedFile(Game::Lotto, 3), 2);
+        bothWays("Powerball, 6 boards", {show(Game::Powerball, 6), save(out)}, expectedFile(Game::Powerball, 6), 1);
+        bothWays("Lotto, then Powerball on screen", {show(Game::Lotto, 5), show(Game::Powerball, 2), save(out)},
+                 expectedFile(Game::Powerball, 2), 1);
+        bothWays("Powerball, then fewer Lotto boards", {show(Game::Powerball, 6), show(Game::Lotto, 1), save(out)},
+                 expectedFile(Game::Lotto, 1), 1);
+        bothWays("cancelled", {show(Game::Lotto, 2), save(QString())}, QByteArray(), 1);
+        bothWays("cancelled after a save", {show(Game::Lotto, 2), save(out), show(Game::Powerball, 4), save(QString())},
+                 expectedFile(Game::Lotto, 2), 2);
         QTest::newRow("before any draw") << QList<Step>{save(out)} << QByteArray()
                                          << QStringList{"There are no results to save yet."} << 0;
-        QTest::newRow("cancelled") << QList<Step>{show(Game::Lotto, 2), save(QString())} << QByteArray()
-                                   << QStringList{} << 1;
-        QTest::newRow("cancelled after a save")
-            << QList<Step>{show(Game::Lotto, 2), save(out), show(Game::Powerball, 4), save(QString())}
-            << expectedFile(Game::Lotto, 2) << QStringList{} << 2;
+        // The file holds what the last click that drew put on screen.
+        QTest::newRow("an invalid count between draw and save")
+            << QList<Step>{play(Game::Lotto, "4", 4), play(Game::Powerball, "7", 0), save(out)}
+            << expectedFile(Game::Lotto, 4) << QStringList{} << 1;
+        QTest::newRow("the count changed after the draw")
+            << QList<Step>{play(Game::Powerball, "2", 2), type("4"), save(out)} << expectedFile(Game::Powerball, 2)
+            << QStringList{} << 1;
+        QTest::newRow("an empty count before any draw")
+            << QList<Step>{play(Game::Lotto, "", 0), save(out)} << QByteArray()
+            << QStringList{"Please select the number of boards you wish to play", "There are no results to save yet."}
+            << 0;
     }
 
     void scenarios()
@@ -278,104 +290,49 @@ private slots:
         QFETCH(QByteArray, file);
         QFETCH(QStringList, messages);
         QFETCH(int, dialogs);
-
-        for (const Step &step : steps) {
-            if (step.kind == Step::Show) {
-                showBoards(step.game, step.boards);
-                continue;
-            }
-            const std::int16_t pending = window->LottoPending;
-            const std::int16_t shown = window->ShownBoards;
-            pressSave(step.fileName.isEmpty() ? QString() : inDir(step.fileName));
-            // Saving shows the boards; it changes nothing of what is on screen.
-            QCOMPARE(window->LottoPending, pending);
-            QCOMPARE(window->ShownBoards, shown);
-        }
-
-        QStringList asked;
-        for (const auto &m : ui->messages) {
-            asked << m.text;
-            QCOMPARE(m.style, 0);
-            QCOMPARE(m.title, QStringLiteral("Ziventa"));
-        }
-        QCOMPARE(asked, messages);
-        QCOMPARE(ui->saveRequests.size(), dialogs);
-        QCOMPARE(window->windowTitle(), QStringLiteral("Ziventa"));
-        if (file.isEmpty())
-            QCOMPARE(entriesOf(dir->path()), QStringList{});
-        else
-            QCOMPARE(readAll(inDir(QStringLiteral("out.txt"))), file);
-    }
-
-    void clickScenarios_data()
-    {
-        QTest::addColumn<QList<Click>>("clicks");
-        QTest::addColumn<QByteArray>("file"); // of out.txt after the last save; empty: no file at all
-        QTest::addColumn<QStringList>("messages");
-
-        QTest::newRow("Lotto 3") << QList<Click>{play(Game::Lotto, "3", 3), pressSaveButton}
-                                 << expectedFile(Game::Lotto, 3) << QStringList{};
-        QTest::newRow("the same save twice")
-            << QList<Click>{play(Game::Lotto, "3", 3), pressSaveButton, pressSaveButton}
-            << expectedFile(Game::Lotto, 3) << QStringList{};
-        QTest::newRow("Lotto, then Powerball")
-            << QList<Click>{play(Game::Lotto, "5", 5), play(Game::Powerball, "2", 2), pressSaveButton}
-            << expectedFile(Game::Powerball, 2) << QStringList{};
-        QTest::newRow("Powerball 6") << QList<Click>{play(Game::Powerball, "6", 6), pressSaveButton}
-                                     << expectedFile(Game::Powerball, 6) << QStringList{};
-        QTest::newRow("an invalid count between draw and save")
-            << QList<Click>{play(Game::Lotto, "4", 4), play(Game::Powerball, "7", 0), pressSaveButton}
-            << expectedFile(Game::Lotto, 4) << QStringList{};
-        QTest::newRow("the count changed after the draw")
-            << QList<Click>{play(Game::Powerball, "2", 2), type("4"), pressSaveButton}
-            << expectedFile(Game::Powerball, 2) << QStringList{};
-        QTest::newRow("an empty count before any draw")
-            << QList<Click>{play(Game::Lotto, "", 0), pressSaveButton} << QByteArray()
-            << QStringList{"Please select the number of boards you wish to play",
-                           "There are no results to save yet."};
-    }
-
-    // The file holds what the last click that drew put on screen.
-    void clickScenarios()
-    {
-        QFETCH(QList<Click>, clicks);
-        QFETCH(QByteArray, file);
-        QFETCH(QStringList, messages);
         ScriptedRandom random;
         auto *combo = window->findChild<QComboBox *>(QStringLiteral("Combo1"));
         QVERIFY(combo);
 
-        int saves = 0;
-        for (const Click &click : clicks) {
-            switch (click.kind) {
-            case Click::Play:
-                queueBoards(random, click.game, click.drawn);
-                combo->setEditText(click.text);
+        for (const Step &step : steps) {
+            switch (step.kind) {
+            case Step::Show:
+                showBoards(step.game, step.boards);
+                break;
+            case Step::Play:
+                queueBoards(random, step.game, step.boards);
+                combo->setEditText(step.text);
                 QTest::mouseClick(window->findChild<QPushButton *>(
-                                      click.game == Game::Lotto ? QStringLiteral("CmdLotto") : QStringLiteral("CmdPowerball")),
+                                      step.game == Game::Lotto ? QStringLiteral("CmdLotto") : QStringLiteral("CmdPowerball")),
                                   Qt::LeftButton);
                 QVERIFY(random.values.isEmpty());
                 break;
-            case Click::Type:
+            case Step::Type:
                 combo->clearEditText();
-                QTest::keyClicks(combo, click.text);
-                QCOMPARE(combo->currentText(), click.text);
+                QTest::keyClicks(combo, step.text);
+                QCOMPARE(combo->currentText(), step.text);
                 break;
-            case Click::Save:
-                if (saves++ > 0)
-                    QVERIFY(QFile::remove(inDir(QStringLiteral("out.txt"))));
-                pressSave(inDir(QStringLiteral("out.txt")));
+            case Step::Remove:
+                QVERIFY(QFile::remove(inDir(step.text)));
                 break;
+            case Step::Save: {
+                const std::int16_t pending = window->LottoPending;
+                const std::int16_t shown = window->ShownBoards;
+                pressSave(step.text.isEmpty() ? QString() : inDir(step.text));
+                // Saving shows the boards; it changes nothing of what is on screen.
+                QCOMPARE(window->LottoPending, pending);
+                QCOMPARE(window->ShownBoards, shown);
+                break;
+            }
             }
         }
 
-        QStringList asked;
-        for (const auto &m : ui->messages) {
-            asked << m.text;
-            QCOMPARE(m.style, 0);
-        }
-        QCOMPARE(asked, messages);
-        QCOMPARE(ui->saveRequests.size(), file.isEmpty() ? 0 : saves);
+        QList<platform::Message> asked;
+        for (const QString &text : messages)
+            asked << okBox(text);
+        QCOMPARE(ui->messages, asked);
+        QCOMPARE(ui->saveRequests.size(), dialogs);
+        QCOMPARE(window->windowTitle(), QStringLiteral("Ziventa"));
         if (file.isEmpty())
             QCOMPARE(entriesOf(dir->path()), QStringList{});
         else

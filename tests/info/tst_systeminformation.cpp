@@ -198,12 +198,7 @@ private slots:
 
         QCOMPARE(registry.opened, opened);
         QCOMPARE(starter.started, started.replaceInStrings("<dir>", dir.path()));
-        QCOMPARE(ui.messages.size(), unavailable ? 1 : 0);
-        if (unavailable) {
-            QCOMPARE(ui.messages[0].text, Unavailable);
-            QCOMPARE(ui.messages[0].style, platform::Style::OkOnly);
-            QCOMPARE(ui.messages[0].title, QStringLiteral("Ziventa"));
-        }
+        QCOMPARE(ui.messages, unavailable ? QList{okBox(Unavailable)} : QList<platform::Message>{});
         QVERIFY(registry.stillOpen.isEmpty());
     }
 };

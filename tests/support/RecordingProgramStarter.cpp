@@ -2,16 +2,6 @@
 
 #include <QFileInfo>
 
-RecordingProgramStarter::RecordingProgramStarter()
-{
-    platform::setProgramStarter(this);
-}
-
-RecordingProgramStarter::~RecordingProgramStarter()
-{
-    platform::setProgramStarter(nullptr);
-}
-
 bool RecordingProgramStarter::start(const QString &commandLine)
 {
     started.append(commandLine);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Install.h"
 #include "platform/ProgramStarter.h"
 
 #include <QStringList>
@@ -9,12 +10,10 @@
 // for its lifetime.
 class RecordingProgramStarter final : public platform::ProgramStarter {
 public:
-    RecordingProgramStarter();
-    ~RecordingProgramStarter() override;
-    RecordingProgramStarter(const RecordingProgramStarter &) = delete;
-    RecordingProgramStarter &operator=(const RecordingProgramStarter &) = delete;
-
     QStringList started; // every command line asked, succeeded or not
 
     bool start(const QString &commandLine) override;
+
+private:
+    platform::Install<platform::ProgramStarter> install{*this};
 };

@@ -1,15 +1,5 @@
 #include "support/RecordingRegistry.h"
 
-RecordingRegistry::RecordingRegistry()
-{
-    platform::setRegistry(this);
-}
-
-RecordingRegistry::~RecordingRegistry()
-{
-    platform::setRegistry(nullptr);
-}
-
 long RecordingRegistry::openKey(platform::KeyHandle root, const QString &path, std::uint32_t access,
                                 platform::KeyHandle &key)
 {

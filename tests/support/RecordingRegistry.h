@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Install.h"
 #include "platform/Registry.h"
 
 #include <QList>
@@ -10,11 +11,6 @@
 // still open. It installs itself for its lifetime.
 class RecordingRegistry final : public platform::Registry {
 public:
-    RecordingRegistry();
-    ~RecordingRegistry() override;
-    RecordingRegistry(const RecordingRegistry &) = delete;
-    RecordingRegistry &operator=(const RecordingRegistry &) = delete;
-
     platform::MemoryRegistry hive; // what the registry holds
 
     QStringList opened;              // key paths, every open asked, in order
@@ -26,4 +22,7 @@ public:
     long queryValue(platform::KeyHandle key, const QString &name, std::uint32_t &type, unsigned char *buffer,
                     std::uint32_t &dataSize) override;
     long closeKey(platform::KeyHandle key) override;
+
+private:
+    platform::Install<platform::Registry> install{*this};
 };

@@ -2,27 +2,18 @@
 
 #include <QPrinter>
 
-ScriptedModalUi::ScriptedModalUi()
+QMessageBox::StandardButton ScriptedModalUi::messageBox(QWidget *, const platform::Message &message)
 {
-    previous = platform::setModalUi(this);
-}
-
-ScriptedModalUi::~ScriptedModalUi()
-{
-    platform::setModalUi(previous);
-}
-
-int ScriptedModalUi::messageBox(QWidget *, const QString &text, int style, const QString &title)
-{
-    messages.append({text, style, title});
+    messages.append(message);
     if (!messageAnswers.isEmpty()) {
-        const int answer = messageAnswers.takeFirst();
-        return answer == PressEnter ? platform::defaultAnswer(style) : answer;
+        const QMessageBox::StandardButton answer = messageAnswers.takeFirst();
+        return answer == PressEnter ? message.defaultButton : answer;
     }
-    const int buttons = style & 0x0F;
-    if (buttons == platform::Style::OkOnly)
-        return platform::Answer::Ok;
-    return buttons == platform::Style::YesNo ? platform::Answer::No : platform::Answer::Cancel;
+    if (message.buttons == QMessageBox::Ok)
+        return QMessageBox::Ok;
+    return message.buttons.testFlag(QMessageBox::No) && !message.buttons.testFlag(QMessageBox::Cancel)
+        ? QMessageBox::No
+        : QMessageBox::Cancel;
 }
 
 QString ScriptedModalUi::saveAsFileName(QWidget *, const platform::SaveAsRequest &request)
@@ -51,3 +42,25 @@ platform::PrintChoice ScriptedModalUi::printDialog(QWidget *, QPrinter &printer)
     }
     return {answer.accepted, answer.copies};
 }
+
+platform::Message okBox(const QString &text, QMessageBox::Icon icon, const QString &title)
+{
+    return {text, title, icon, QMessageBox::Ok, QMessageBox::Ok};
+}
+
+namespace platform {
+
+bool operator==(const Message &a, const Message &b)
+{
+    return a.text == b.text && a.title == b.title && a.icon == b.icon && a.buttons == b.buttons
+        && a.defaultButton == b.defaultButton;
+}
+
+QDebug operator<<(QDebug debug, const Message &message)
+{
+    const QDebugStateSaver saver(debug);
+    return debug.nospace() << "Message(" << message.text << ", " << message.title << ", " << message.icon << ", "
+                           << message.buttons << ", default " << message.defaultButton << ')';
+}
+
+} // namespace platform

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "platform/Install.h"
 #include "platform/ModalUi.h"
 
+#include <QDebug>
 #include <QList>
 #include <QPageLayout>
 #include <QPageRanges>
@@ -13,11 +15,6 @@
 // was asked. It installs itself for its lifetime.
 class ScriptedModalUi final : public platform::ModalUi {
 public:
-    struct Message {
-        QString text;
-        int style;
-        QString title;
-    };
     struct PrintAnswer {
         bool accepted = false;
         int copies = 1;
@@ -26,31 +23,37 @@ public:
         QPageRanges pages;      // the pages chosen; empty chooses all
     };
 
-    ScriptedModalUi();
-    ~ScriptedModalUi() override;
-    ScriptedModalUi(const ScriptedModalUi &) = delete;
-    ScriptedModalUi &operator=(const ScriptedModalUi &) = delete;
-
     // Queued answers, used first to last. A message box with no answer left
     // gets OK when it only has OK, else Cancel (or No), so an unscripted
     // question never agrees to anything. PressEnter answers as the box's
     // default button does.
-    static constexpr int PressEnter = -1;
-    QList<int> messageAnswers;
+    static constexpr QMessageBox::StandardButton PressEnter = QMessageBox::NoButton;
+    QList<QMessageBox::StandardButton> messageAnswers;
     QStringList saveAnswers;       // no answer left: cancelled
     QList<PrintAnswer> printAnswers; // no answer left: cancelled
     // Runs while the Save As dialog is open, before it answers: what the
     // world does while the user is still choosing.
     std::function<void()> whileSaveAsOpen;
 
-    QList<Message> messages;
+    QList<platform::Message> messages;
     QList<platform::SaveAsRequest> saveRequests;
     int printDialogs = 0;
 
-    int messageBox(QWidget *parent, const QString &text, int style, const QString &title) override;
+    QMessageBox::StandardButton messageBox(QWidget *parent, const platform::Message &message) override;
     QString saveAsFileName(QWidget *parent, const platform::SaveAsRequest &request) override;
     platform::PrintChoice printDialog(QWidget *parent, QPrinter &printer) override;
 
 private:
-    platform::ModalUi *previous = nullptr; // put back on destruction, so installs nest
+    platform::Install<platform::ModalUi> install{*this};
 };
+
+// A box with only OK, as the program shows every message but the exit
+// question; untitled, it bears the application title.
+platform::Message okBox(const QString &text, QMessageBox::Icon icon = QMessageBox::NoIcon,
+                        const QString &title = QStringLiteral("Ziventa"));
+
+namespace platform {
+// For QCOMPARE: every part the user sees, and how a mismatch reads.
+bool operator==(const Message &a, const Message &b);
+QDebug operator<<(QDebug debug, const Message &message);
+} // namespace platform
