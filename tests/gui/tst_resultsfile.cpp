@@ -21,7 +21,8 @@ using app::Frmlotto;
 
 namespace {
 
-enum class Game { Lotto, Powerball };
+// An entry of the game table.
+using Game = const draw::Game *;
 
 // The numbers every test puts on screen: board k of each game, and the line
 // the save writes for it, after the date's zone.
@@ -69,7 +70,7 @@ QByteArray expectedFile(Game game, int n, const QDate &date = PressedOn)
     const QString dateText = QLocale::system().toString(date, QLocale::ShortFormat);
     QByteArray bytes;
     for (int k = 1; k <= n; ++k) {
-        const char *tail = game == Game::Lotto ? lottoTails[k - 1] : powerballTails[k - 1];
+        const char *tail = game == &draw::Lotto ? lottoTails[k - 1] : powerballTails[k - 1];
         bytes += (dateText.leftJustified(14) + QString::fromLatin1(tail)).toUtf8() + LineEnd;
     }
     return bytes;
@@ -81,7 +82,7 @@ const QString SaveFailed = QStringLiteral("Unable to save current content to the
 // button answered with a file name (empty: cancelled).
 struct Step {
     enum Kind { Show, Save } kind;
-    Game game = Game::Lotto;
+    Game game = &draw::Lotto;
     int boards = 0;
     QString fileName;
 };
@@ -93,7 +94,7 @@ Step show(Game game, int boards)
 
 Step save(const QString &fileName)
 {
-    return {Step::Save, Game::Lotto, 0, fileName};
+    return {Step::Save, &draw::Lotto, 0, fileName};
 }
 
 QByteArray readAll(const QString &path)
@@ -131,7 +132,7 @@ namespace {
 // click, or a press of the save button.
 struct Click {
     enum Kind { Play, Type, Save } kind;
-    Game game = Game::Lotto;
+    Game game = &draw::Lotto;
     QString text;
     int drawn = 0;
 };
@@ -143,23 +144,23 @@ Click play(Game game, const QString &text, int drawn)
 
 Click type(const QString &text)
 {
-    return {Click::Type, Game::Lotto, text, 0};
+    return {Click::Type, &draw::Lotto, text, 0};
 }
 
-const Click pressSaveButton{Click::Save, Game::Lotto, {}, 0};
+const Click pressSaveButton{Click::Save, &draw::Lotto, {}, 0};
 
 // Scripts the draws of boards 1 to n of game so they come out as
 // lottoBoard(k) / powerballBoard(k), drawn high to low.
 void queueBoards(ScriptedRandom &random, Game game, int n)
 {
     for (int k = 1; k <= n; ++k) {
-        const draw::BoardNumbers b = game == Game::Lotto ? lottoBoard(k) : powerballBoard(k);
-        const int mains = game == Game::Lotto ? 6 : 5;
+        const draw::BoardNumbers b = game == &draw::Lotto ? lottoBoard(k) : powerballBoard(k);
+        const int mains = game == &draw::Lotto ? 6 : 5;
         QList<int> numbers;
         for (int p = mains; p >= 1; --p)
             numbers << b[p];
         random.yieldAll(49, numbers);
-        if (game == Game::Powerball)
+        if (game == &draw::Powerball)
             random.yieldAll(20, QList<int>{b[6]});
     }
 }
@@ -181,12 +182,12 @@ class TestResultsFile : public QObject {
     void showBoards(Game game, int n)
     {
         for (int k = 1; k <= n; ++k) {
-            if (game == Game::Lotto)
+            if (game == &draw::Lotto)
                 window->LottoNumbers[k - 1] = lottoBoard(k);
             else
                 window->PowerballNumbers[k - 1] = powerballBoard(k);
         }
-        window->LottoPending = game == Game::Lotto ? 1 : 0;
+        window->LottoPending = game == &draw::Lotto ? 1 : 0;
         window->ShownBoards = std::int16_t(n);
     }
 
@@ -251,25 +252,25 @@ private slots:
         QTest::addColumn<int>("dialogs");
 
         const QString out = QStringLiteral("out.txt");
-        QTest::newRow("Lotto, 3 boards") << QList<Step>{show(Game::Lotto, 3), save(out)}
-                                         << expectedFile(Game::Lotto, 3) << QStringList{} << 1;
-        QTest::newRow("the same save twice") << QList<Step>{show(Game::Lotto, 3), save(out), save(out)}
-                                             << expectedFile(Game::Lotto, 3) << QStringList{} << 2;
-        QTest::newRow("Powerball, 6 boards") << QList<Step>{show(Game::Powerball, 6), save(out)}
-                                             << expectedFile(Game::Powerball, 6) << QStringList{} << 1;
+        QTest::newRow("Lotto, 3 boards") << QList<Step>{show(&draw::Lotto, 3), save(out)}
+                                         << expectedFile(&draw::Lotto, 3) << QStringList{} << 1;
+        QTest::newRow("the same save twice") << QList<Step>{show(&draw::Lotto, 3), save(out), save(out)}
+                                             << expectedFile(&draw::Lotto, 3) << QStringList{} << 2;
+        QTest::newRow("Powerball, 6 boards") << QList<Step>{show(&draw::Powerball, 6), save(out)}
+                                             << expectedFile(&draw::Powerball, 6) << QStringList{} << 1;
         QTest::newRow("Lotto, then Powerball on screen")
-            << QList<Step>{show(Game::Lotto, 5), show(Game::Powerball, 2), save(out)}
-            << expectedFile(Game::Powerball, 2) << QStringList{} << 1;
+            << QList<Step>{show(&draw::Lotto, 5), show(&draw::Powerball, 2), save(out)}
+            << expectedFile(&draw::Powerball, 2) << QStringList{} << 1;
         QTest::newRow("Powerball, then fewer Lotto boards")
-            << QList<Step>{show(Game::Powerball, 6), show(Game::Lotto, 1), save(out)}
-            << expectedFile(Game::Lotto, 1) << QStringList{} << 1;
+            << QList<Step>{show(&draw::Powerball, 6), show(&draw::Lotto, 1), save(out)}
+            << expectedFile(&draw::Lotto, 1) << QStringList{} << 1;
         QTest::newRow("before any draw") << QList<Step>{save(out)} << QByteArray()
                                          << QStringList{"There are no results to save yet."} << 0;
-        QTest::newRow("cancelled") << QList<Step>{show(Game::Lotto, 2), save(QString())} << QByteArray()
+        QTest::newRow("cancelled") << QList<Step>{show(&draw::Lotto, 2), save(QString())} << QByteArray()
                                    << QStringList{} << 1;
         QTest::newRow("cancelled after a save")
-            << QList<Step>{show(Game::Lotto, 2), save(out), show(Game::Powerball, 4), save(QString())}
-            << expectedFile(Game::Lotto, 2) << QStringList{} << 2;
+            << QList<Step>{show(&draw::Lotto, 2), save(out), show(&draw::Powerball, 4), save(QString())}
+            << expectedFile(&draw::Lotto, 2) << QStringList{} << 2;
     }
 
     void scenarios()
@@ -313,24 +314,24 @@ private slots:
         QTest::addColumn<QByteArray>("file"); // of out.txt after the last save; empty: no file at all
         QTest::addColumn<QStringList>("messages");
 
-        QTest::newRow("Lotto 3") << QList<Click>{play(Game::Lotto, "3", 3), pressSaveButton}
-                                 << expectedFile(Game::Lotto, 3) << QStringList{};
+        QTest::newRow("Lotto 3") << QList<Click>{play(&draw::Lotto, "3", 3), pressSaveButton}
+                                 << expectedFile(&draw::Lotto, 3) << QStringList{};
         QTest::newRow("the same save twice")
-            << QList<Click>{play(Game::Lotto, "3", 3), pressSaveButton, pressSaveButton}
-            << expectedFile(Game::Lotto, 3) << QStringList{};
+            << QList<Click>{play(&draw::Lotto, "3", 3), pressSaveButton, pressSaveButton}
+            << expectedFile(&draw::Lotto, 3) << QStringList{};
         QTest::newRow("Lotto, then Powerball")
-            << QList<Click>{play(Game::Lotto, "5", 5), play(Game::Powerball, "2", 2), pressSaveButton}
-            << expectedFile(Game::Powerball, 2) << QStringList{};
-        QTest::newRow("Powerball 6") << QList<Click>{play(Game::Powerball, "6", 6), pressSaveButton}
-                                     << expectedFile(Game::Powerball, 6) << QStringList{};
+            << QList<Click>{play(&draw::Lotto, "5", 5), play(&draw::Powerball, "2", 2), pressSaveButton}
+            << expectedFile(&draw::Powerball, 2) << QStringList{};
+        QTest::newRow("Powerball 6") << QList<Click>{play(&draw::Powerball, "6", 6), pressSaveButton}
+                                     << expectedFile(&draw::Powerball, 6) << QStringList{};
         QTest::newRow("an invalid count between draw and save")
-            << QList<Click>{play(Game::Lotto, "4", 4), play(Game::Powerball, "7", 0), pressSaveButton}
-            << expectedFile(Game::Lotto, 4) << QStringList{};
+            << QList<Click>{play(&draw::Lotto, "4", 4), play(&draw::Powerball, "7", 0), pressSaveButton}
+            << expectedFile(&draw::Lotto, 4) << QStringList{};
         QTest::newRow("the count changed after the draw")
-            << QList<Click>{play(Game::Powerball, "2", 2), type("4"), pressSaveButton}
-            << expectedFile(Game::Powerball, 2) << QStringList{};
+            << QList<Click>{play(&draw::Powerball, "2", 2), type("4"), pressSaveButton}
+            << expectedFile(&draw::Powerball, 2) << QStringList{};
         QTest::newRow("an empty count before any draw")
-            << QList<Click>{play(Game::Lotto, "", 0), pressSaveButton} << QByteArray()
+            << QList<Click>{play(&draw::Lotto, "", 0), pressSaveButton} << QByteArray()
             << QStringList{"Please select the number of boards you wish to play",
                            "There are no results to save yet."};
     }
@@ -342,6 +343,7 @@ private slots:
         QFETCH(QByteArray, file);
         QFETCH(QStringList, messages);
         ScriptedRandom random;
+        window->randomSource = &random;
         auto *combo = window->findChild<QComboBox *>(QStringLiteral("Combo1"));
         QVERIFY(combo);
 
@@ -352,7 +354,7 @@ private slots:
                 queueBoards(random, click.game, click.drawn);
                 combo->setEditText(click.text);
                 QTest::mouseClick(window->findChild<QPushButton *>(
-                                      click.game == Game::Lotto ? QStringLiteral("CmdLotto") : QStringLiteral("CmdPowerball")),
+                                      click.game == &draw::Lotto ? QStringLiteral("CmdLotto") : QStringLiteral("CmdPowerball")),
                                   Qt::LeftButton);
                 QVERIFY(random.values.isEmpty());
                 break;
@@ -384,7 +386,7 @@ private slots:
 
     void dialogAsked()
     {
-        showBoards(Game::Lotto, 1);
+        showBoards(&draw::Lotto, 1);
         pressSave(QString());
         QCOMPARE(ui->saveRequests.size(), 1);
         const platform::SaveAsRequest &request = ui->saveRequests[0];
@@ -441,11 +443,11 @@ private slots:
         if (otherOwner)
             QVERIFY(::chown(QFile::encodeName(file).constData(), nobody, nobody) == 0);
 
-        showBoards(Game::Powerball, 2);
+        showBoards(&draw::Powerball, 2);
         pressSave(inDir(name));
         QVERIFY(ui->messages.isEmpty());
         QCOMPARE(window->windowTitle(), QStringLiteral("Ziventa"));
-        QCOMPARE(readAll(inDir(name)), expectedFile(Game::Powerball, 2));
+        QCOMPARE(readAll(inDir(name)), expectedFile(&draw::Powerball, 2));
         QCOMPARE(kindOf(inDir(name)), throughLink ? QStringLiteral("link") : QStringLiteral("file"));
         QStringList entries{name};
         if (throughLink)
@@ -523,7 +525,7 @@ private slots:
         const QString folder = QFileInfo(target).absolutePath();
         const QStringList entriesBefore = entriesOf(folder);
 
-        showBoards(Game::Lotto, 3);
+        showBoards(&draw::Lotto, 3);
         pressSave(target);
         ui->whileSaveAsOpen = nullptr;
 
@@ -539,17 +541,17 @@ private slots:
             QCOMPARE(kindOf(target), where);
         else if (where != "missing folder" && where != "removed")
             QCOMPARE(readAll(target), old);
-        checkLaterSaveRestores(Game::Lotto, 3);
+        checkLaterSaveRestores(&draw::Lotto, 3);
     }
 
     // The date is the day the button was pressed, even when the dialog stays
     // open past midnight.
     void dateOfThePress()
     {
-        showBoards(Game::Lotto, 2);
+        showBoards(&draw::Lotto, 2);
         ui->whileSaveAsOpen = [this] { clock = PressedOn.addDays(1); };
         pressSave(inDir(QStringLiteral("out.txt")));
-        QCOMPARE(readAll(inDir(QStringLiteral("out.txt"))), expectedFile(Game::Lotto, 2, PressedOn));
+        QCOMPARE(readAll(inDir(QStringLiteral("out.txt"))), expectedFile(&draw::Lotto, 2, PressedOn));
     }
 };
 

@@ -2,10 +2,9 @@
 
 #include <QImage>
 #include <QString>
+#include <QStringList>
 
-namespace draw {
-
-constexpr int HighestBall = 49;
+namespace app {
 
 // The relative folder that holds the ball pictures.
 QString ballPictureFolder();
@@ -21,4 +20,8 @@ QString ballPicturePath(int n);
 // take, or is a GIF cut short.
 QImage loadBallPicture(const QString &path);
 
-} // namespace draw
+// The one message about the pictures a click could not load: paths in the
+// order they failed, repeats allowed.
+QString unloadableMessage(QStringList paths);
+
+} // namespace app

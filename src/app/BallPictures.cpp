@@ -1,6 +1,9 @@
-#include "draw/BallPictures.h"
+#include "app/BallPictures.h"
+
+#include "draw/BoardNumbers.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -13,16 +16,16 @@
 #include <unistd.h>
 #endif
 
-namespace draw {
+namespace app {
 
 namespace {
 // One fixed text per ball: nothing is composed while a board is shown.
 // "/" is the separator Qt understands on every platform, Windows included.
-const std::array<QString, HighestBall> &pathTable()
+const std::array<QString, draw::HighestBall> &pathTable()
 {
-    static const std::array<QString, HighestBall> table = [] {
-        std::array<QString, HighestBall> paths;
-        for (int n = 1; n <= HighestBall; ++n)
+    static const std::array<QString, draw::HighestBall> table = [] {
+        std::array<QString, draw::HighestBall> paths;
+        for (int n = 1; n <= draw::HighestBall; ++n)
             paths[n - 1] = QStringLiteral("%1/ball_%2.gif").arg(ballPictureFolder()).arg(n);
         return paths;
     }();
@@ -142,7 +145,7 @@ QString ballPictureFolder()
 
 QString ballPicturePath(int n)
 {
-    if (n < 1 || n > HighestBall)
+    if (n < 1 || n > draw::HighestBall)
         return {};
     return pathTable()[n - 1];
 }
@@ -163,4 +166,19 @@ QImage loadBallPicture(const QString &path)
     return file.seek(0) && runsToTrailer(file) ? picture : QImage();
 }
 
-} // namespace draw
+QString unloadableMessage(QStringList paths)
+{
+    // Without the folder every picture fails: one line naming where it was
+    // looked for says more than a line per file.
+    const QFileInfo folder(ballPictureFolder());
+    if (!folder.isDir())
+        return QStringLiteral("Cannot find the folder of ball pictures %1")
+            .arg(QDir::toNativeSeparators(folder.absoluteFilePath()));
+    paths.removeDuplicates();
+    QStringList lines;
+    for (const QString &path : paths)
+        lines << QStringLiteral("Cannot load the ball picture %1").arg(path);
+    return lines.join(QLatin1Char('\n'));
+}
+
+} // namespace app
