@@ -1,14 +1,18 @@
 #include "app/BallPictures.h"
 
+#include "app/Application.h"
 #include "draw/BoardNumbers.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QImageReader>
+#include <QScopeGuard>
 #include <array>
+#include <cstring>
 #include <optional>
+#include <vector>
+
+#include <gif_lib.h>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -19,6 +23,7 @@
 namespace app {
 
 namespace {
+
 // One fixed text per ball: nothing is composed while a board is shown.
 // "/" is the separator Qt understands on every platform, Windows included.
 const std::array<QString, draw::HighestBall> &pathTable()
@@ -71,71 +76,155 @@ std::optional<QByteArray> readRegularFile(const QString &path)
     return bytes;
 }
 
-bool readByte(QIODevice &file, quint8 &byte)
+// Whether a picture of width x height, four bytes a pixel, stays within the
+// cap, as Qt's own readers count it.
+bool withinCap(int width, int height)
 {
-    char c;
-    if (!file.getChar(&c))
-        return false;
-    byte = quint8(c);
+    return qint64(width) * height * 4 <= qint64(PictureAllocationLimitMb) * 1024 * 1024;
+}
+
+// giflib reads the file's bytes from memory.
+struct Source {
+    const QByteArray &bytes;
+    qsizetype at = 0;
+};
+
+int readSource(GifFileType *gif, GifByteType *into, int wanted)
+{
+    auto *source = static_cast<Source *>(gif->UserData);
+    const int count = int(qMin(qsizetype(wanted), source->bytes.size() - source->at));
+    std::memcpy(into, source->bytes.constData() + source->at, size_t(count));
+    source->at += count;
+    return count;
+}
+
+// The rest of an image's data, up to the empty sub-block that ends it.
+bool skipImageData(GifFileType *gif)
+{
+    GifByteType *block = nullptr;
+    do {
+        if (DGifGetCodeNext(gif, &block) == GIF_ERROR)
+            return false;
+    } while (block);
     return true;
 }
 
-bool skip(QIODevice &file, qint64 bytes)
+// The row of an image that comes i-th in its data: an interlaced image holds
+// every 8th row from row 0, every 8th from 4, every 4th from 2, every 2nd from 1.
+int rowAt(int i, int height, bool interlaced)
 {
-    return file.skip(bytes) == bytes;
-}
-
-// The bytes of the colour table a screen or image descriptor's packed field
-// announces.
-qint64 colourTableSize(quint8 packed)
-{
-    return packed & 0x80 ? qint64(3) << ((packed & 7) + 1) : 0;
-}
-
-// Data sub-blocks up to and including the empty one that ends them.
-bool skipSubBlocks(QIODevice &file)
-{
-    quint8 length;
-    while (readByte(file, length)) {
-        if (length == 0)
-            return true;
-        if (!skip(file, length))
-            return false;
+    static constexpr int start[] = {0, 4, 2, 1};
+    static constexpr int step[] = {8, 8, 4, 2};
+    for (int pass = 0; interlaced && pass < 4; ++pass) {
+        const int rows = height > start[pass] ? (height - start[pass] + step[pass] - 1) / step[pass] : 0;
+        if (i < rows)
+            return start[pass] + i * step[pass];
+        i -= rows;
     }
-    return false;
+    return i;
 }
 
-// Whether every block of the GIF is whole, up to its trailer. Qt's reader
-// takes a GIF cut short as a success and paints the rows it never got in
-// the background colour: a ball whose number may be half gone.
-bool runsToTrailer(QIODevice &file)
+// Paints the image whose descriptor was just read, on its screen, as Qt's
+// reader paints a GIF's first image: what the image leaves uncovered, or
+// never gets to because its data ends early, has the background colour, or
+// the transparent colour when there is one; an index past the colour table
+// is white.
+bool paintImage(GifFileType *gif, int transparent, QImage &picture)
 {
-    const QByteArray screen = file.read(13); // signature, version, logical screen
-    if (screen.size() != 13 || !skip(file, colourTableSize(quint8(screen[10]))))
+    const GifImageDesc &image = gif->Image;
+    const ColorMapObject *map = image.ColorMap ? image.ColorMap : gif->SColorMap;
+    if (!map)
         return false;
-    quint8 block;
-    quint8 ignored;
-    while (readByte(file, block)) {
-        switch (block) {
-        case 0x21: // extension: its label, then its data
-            if (!readByte(file, ignored) || !skipSubBlocks(file))
-                return false;
-            break;
-        case 0x2C: { // image: descriptor, colour table, code size, data
-            const QByteArray descriptor = file.read(9);
-            if (descriptor.size() != 9 || !skip(file, colourTableSize(quint8(descriptor[8])))
-                || !readByte(file, ignored) || !skipSubBlocks(file))
-                return false;
+    std::array<QRgb, 256> colours;
+    colours.fill(qRgb(255, 255, 255));
+    for (int i = 0; i < map->ColorCount; ++i)
+        colours[size_t(i)] = qRgb(map->Colors[i].Red, map->Colors[i].Green, map->Colors[i].Blue);
+    if (transparent != NO_TRANSPARENT_COLOR)
+        colours[size_t(transparent)] &= RGB_MASK;
+    const GifPixelType fill = GifPixelType(transparent == NO_TRANSPARENT_COLOR ? gif->SBackGroundColor : transparent);
+    picture = QImage(gif->SWidth ? gif->SWidth : image.Width, gif->SHeight ? gif->SHeight : image.Height,
+                     transparent == NO_TRANSPARENT_COLOR ? QImage::Format_RGB32 : QImage::Format_ARGB32);
+    if (picture.isNull())
+        return false;
+    picture.fill(colours[fill]);
+    if (image.Width == 0 || image.Height == 0)
+        return skipImageData(gif);
+    std::vector<GifPixelType> row(size_t(image.Width));
+    for (int i = 0; i < image.Height; ++i) {
+        // An early end leaves the rest of its row as it was filled.
+        std::fill(row.begin(), row.end(), fill);
+        const bool endedEarly = DGifGetLine(gif, row.data(), image.Width) == GIF_ERROR;
+        if (endedEarly && gif->Error != D_GIF_ERR_EOF_TOO_SOON)
+            return false;
+        const int y = image.Top + rowAt(i, image.Height, image.Interlace);
+        if (y < picture.height()) {
+            auto *pixels = reinterpret_cast<QRgb *>(picture.scanLine(y));
+            for (int x = 0; x < image.Width && image.Left + x < picture.width(); ++x)
+                pixels[image.Left + x] = colours[row[size_t(x)]];
+        }
+        if (endedEarly)
+            return skipImageData(gif);
+    }
+    return true;
+}
+
+// The first image of the GIF in bytes, as Qt's reader paints it, or a null
+// image. Every record is read up to the trailer, so a file cut short
+// anywhere is refused; sizes are checked against the cap before anything is
+// allocated for them.
+QImage decodeGif(const QByteArray &bytes)
+{
+    Source source{bytes};
+    int error = 0;
+    GifFileType *gif = DGifOpen(&source, readSource, &error);
+    if (!gif)
+        return {};
+    const auto close = qScopeGuard([gif, &error] { DGifCloseFile(gif, &error); });
+    if (!withinCap(gif->SWidth, gif->SHeight))
+        return {};
+    QImage picture;
+    // Set by a graphics control extension for the image that follows it.
+    int transparent = NO_TRANSPARENT_COLOR;
+    for (;;) {
+        GifRecordType record;
+        if (DGifGetRecordType(gif, &record) == GIF_ERROR)
+            return {};
+        switch (record) {
+        case EXTENSION_RECORD_TYPE: {
+            int code = 0;
+            GifByteType *block = nullptr;
+            if (DGifGetExtension(gif, &code, &block) == GIF_ERROR)
+                return {};
+            GraphicsControlBlock control;
+            if (code == GRAPHICS_EXT_FUNC_CODE && block && DGifExtensionToGCB(block[0], block + 1, &control) == GIF_OK)
+                transparent = control.TransparentColor;
+            while (block) {
+                if (DGifGetExtensionNext(gif, &block) == GIF_ERROR)
+                    return {};
+            }
             break;
         }
-        case 0x3B:
-            return true;
+        case IMAGE_DESC_RECORD_TYPE:
+            if (DGifGetImageDesc(gif) == GIF_ERROR || !withinCap(gif->Image.Width, gif->Image.Height))
+                return {};
+            // Like Qt's reader, only the first image shows; the data of the
+            // others is walked through, not decoded.
+            if (!(picture.isNull() ? paintImage(gif, transparent, picture) : skipImageData(gif)))
+                return {};
+            // giflib keeps every descriptor read; a file of many tiny images
+            // would make that list many times the file's size.
+            GifFreeSavedImages(gif);
+            gif->ImageCount = 0;
+            transparent = NO_TRANSPARENT_COLOR;
+            break;
+        case TERMINATE_RECORD_TYPE:
+            return picture;
         default:
-            return false;
+            return {};
         }
     }
-    return false;
 }
+
 } // namespace
 
 QString ballPictureFolder()
@@ -152,18 +241,8 @@ QString ballPicturePath(int n)
 
 QImage loadBallPicture(const QString &path)
 {
-    std::optional<QByteArray> bytes = readRegularFile(path);
-    if (!bytes)
-        return {};
-    QBuffer file(&*bytes);
-    file.open(QIODevice::ReadOnly);
-    QImageReader reader(&file);
-    // The reader forgets the format once it has read.
-    const bool gif = reader.format() == "gif";
-    const QImage picture = reader.read();
-    if (picture.isNull() || !gif)
-        return picture;
-    return file.seek(0) && runsToTrailer(file) ? picture : QImage();
+    const std::optional<QByteArray> bytes = readRegularFile(path);
+    return bytes ? decodeGif(*bytes) : QImage();
 }
 
 QString unloadableMessage(QStringList paths)

@@ -14,10 +14,11 @@ QString ballPictureFolder();
 // without rebuilding. Any other number has no picture: the empty string.
 QString ballPicturePath(int n);
 
-// The picture in the file at path, read afresh, or a null image when the file
-// is missing, is not a regular file (a FIFO, a socket, a device or a folder
-// is never waited on), is no picture, claims more memory than the reader may
-// take, or is a GIF cut short.
+// The GIF in the file at path, read afresh and painted as Qt's own reader
+// paints its first image, or a null image when the file is missing, is not a
+// regular file (a FIFO, a socket, a device or a folder is never waited on),
+// is over 8 MB, is no GIF or one cut short, or claims for its screen or any
+// of its images more memory than PictureAllocationLimitMb.
 QImage loadBallPicture(const QString &path);
 
 // The one message about the pictures a click could not load: paths in the

@@ -25,6 +25,15 @@ BoardNumbers board(std::initializer_list<int> positions)
     return numbers;
 }
 
+// Every index of a width x height image, row by row: i % colours.
+std::vector<int> indices(int width, int height, int colours)
+{
+    std::vector<int> pixels;
+    for (int i = 0; i < width * height; ++i)
+        pixels.push_back(i % colours);
+    return pixels;
+}
+
 // Six ball cells and a frame, as the window's binding table holds them.
 struct RowUnderTest {
     QWidget parent;
@@ -83,9 +92,31 @@ private slots:
         QTest::addColumn<QByteArray>("gif");
         QFile ball(app::ballPicturePath(23));
         QVERIFY(ball.open(QIODevice::ReadOnly));
+        const QSize screen(7, 9);
+        const QRect whole(0, 0, 7, 9);
+        const std::vector<int> pixels = indices(7, 9, 4);
         QTest::newRow("a real ball") << ball.readAll();
         // Its image's data ends at once: the screen keeps the background.
         QTest::newRow("an image without pixels") << gifClaiming(33, 33);
+        QTest::newRow("the global table") << gifOf(screen, 4, 0, {{whole, pixels}});
+        QTest::newRow("a table of its own") << gifOf(screen, 4, 0, {{whole, pixels, false, 4}});
+        QTest::newRow("a table of its own, none global") << gifOf(screen, 0, 0, {{whole, pixels, false, 8}});
+        QTest::newRow("interlaced, every pass") << gifOf(screen, 4, 0, {{whole, pixels, true}});
+        QTest::newRow("interlaced, two rows") << gifOf({3, 2}, 4, 0, {{{0, 0, 3, 2}, indices(3, 2, 4), true}});
+        QTest::newRow("a transparent colour") << gifOf(screen, 4, 0, {{whole, pixels, false, 0, 2}});
+        QTest::newRow("a transparent colour no pixel has") << gifOf(screen, 4, 0, {{whole, pixels, false, 0, 200}});
+        QTest::newRow("indices past the table are white") << gifOf(screen, 2, 0, {{whole, pixels}});
+        QTest::newRow("an image inside its screen: the background round it")
+            << gifOf({12, 10}, 4, 3, {{{2, 3, 7, 5}, indices(7, 5, 3)}});
+        QTest::newRow("an image inside its screen: the transparent colour round it")
+            << gifOf({12, 10}, 4, 3, {{{2, 3, 7, 5}, indices(7, 5, 3), false, 0, 1}});
+        QTest::newRow("a background past the table") << gifOf({12, 10}, 4, 9, {{{2, 3, 7, 5}, indices(7, 5, 4)}});
+        QTest::newRow("an image larger than its screen") << gifOf({5, 4}, 4, 0, {{{0, 0, 7, 9}, pixels}});
+        QTest::newRow("no screen size: the image's") << gifOf({0, 0}, 4, 0, {{whole, pixels}});
+        QTest::newRow("two images: the first shows")
+            << gifOf(screen, 4, 0, {{whole, pixels}, {{1, 1, 3, 3}, indices(3, 3, 2), true, 2, 1}});
+        QTest::newRow("a transparent colour for the second image only")
+            << gifOf(screen, 4, 0, {{whole, pixels}, {whole, pixels, false, 0, 1}});
     }
 
     // A whole GIF shows as Qt's own reader shows it; cut at any byte it is
@@ -110,6 +141,40 @@ private slots:
         QVERIFY(expected.loadFromData(gif));
         QCOMPARE(load(gif), expected);
         QVERIFY(app::loadBallPicture(dir.filePath(QStringLiteral("absent.gif"))).isNull());
+    }
+
+    void refused_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        // giflib's encoder writes no such GIF: the fixture without its table.
+        QByteArray noTable = gifClaiming(4, 4);
+        noTable[10] = 0;
+        noTable.remove(13, 6);
+        QTest::newRow("no colour table at all") << noTable;
+        // Every image's size counts against the cap, not only the screen's.
+        QByteArray smallScreen = gifClaiming(3000, 3000);
+        smallScreen.replace(6, 4, QByteArray("\x04\x00\x04\x00", 4));
+        QTest::newRow("an image claiming 3000 x 3000 on a small screen") << smallScreen;
+        QByteArray laterImage = gifOf({4, 4}, 2, 0, {{{0, 0, 4, 4}, indices(4, 4, 2)}});
+        laterImage.chop(1); // its trailer
+        laterImage += gifClaiming(3000, 3000).mid(19); // an image and a trailer
+        QTest::newRow("a later image claiming 3000 x 3000") << laterImage;
+        QTest::newRow("no image") << gifOf({4, 4}, 2, 0, {});
+        QTest::newRow("a PNG") << QByteArray::fromBase64("iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAYAAAAfFcSJAAAADUlEQVR4nGNgYPgPAAEDAQAIicLsAAAAAElFTkSuQmCC");
+        QTest::newRow("no picture at all") << QByteArray("not a picture at all");
+    }
+
+    // What is no GIF, a GIF that has nothing to show, or one that claims too
+    // much memory anywhere.
+    void refused()
+    {
+        QFETCH(QByteArray, bytes);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("ball.gif"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        file.close();
+        QVERIFY(app::loadBallPicture(path).isNull());
     }
 
     void rowShows_data()
