@@ -1,11 +1,12 @@
 // How long a board draw takes: a whole six-board click on the real window
-// (pictures read from disk, window repainted), and one board without widgets.
+// (pictures read from disk, window repainted), one board without widgets
+// (pictures read), and the numbers of one board alone.
 // Run from the folder that holds Numbers, e.g.
 //   build/bench/bench_draws --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
 #include "BenchSupport.h"
 #include "app/Application.h"
 #include "app/Frmlotto.h"
-#include "draw/BoardDraw.h"
+#include "draw/Random.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -27,22 +28,22 @@ void sixBoardClick(benchmark::State &state, const char *button)
     }
 }
 
-void oneBoard(benchmark::State &state, QStringList (*drawBoard)(draw::BoardNumbers &, draw::BoardView &))
+void oneBoard(benchmark::State &state, const draw::Game &game)
 {
     draw::BoardNumbers numbers{};
-    NullBoardView view;
+    draw::ClockMixedRandom random;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(drawBoard(numbers, view));
+        benchmark::DoNotOptimize(drawAndReadBoard(game, numbers, random));
         benchmark::DoNotOptimize(numbers);
     }
 }
 
-void numbersOnly(benchmark::State &state, void (*pick)(draw::BoardNumbers &, draw::BoardView &))
+void numbersOnly(benchmark::State &state, const draw::Game &game)
 {
     draw::BoardNumbers numbers{};
-    NullBoardView view;
+    draw::ClockMixedRandom random;
     for (auto _ : state) {
-        pick(numbers, view);
+        draw::DrawBoard(game, numbers, random);
         benchmark::DoNotOptimize(numbers);
     }
 }
@@ -51,10 +52,10 @@ void numbersOnly(benchmark::State &state, void (*pick)(draw::BoardNumbers &, dra
 
 BENCHMARK_CAPTURE(sixBoardClick, Lotto, "CmdLotto")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(sixBoardClick, Powerball, "CmdPowerball")->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(oneBoard, Lotto, draw::LottoBoard)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(oneBoard, Powerball, draw::PowerballBoard)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(numbersOnly, Lotto, draw::PickLottoNumbers);
-BENCHMARK_CAPTURE(numbersOnly, Powerball, draw::PickPowerballNumbers);
+BENCHMARK_CAPTURE(oneBoard, Lotto, draw::Lotto)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(oneBoard, Powerball, draw::Powerball)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(numbersOnly, Lotto, draw::Lotto);
+BENCHMARK_CAPTURE(numbersOnly, Powerball, draw::Powerball);
 
 int main(int argc, char *argv[])
 {

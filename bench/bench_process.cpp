@@ -8,7 +8,7 @@
 #include "BenchSupport.h"
 #include "app/Application.h"
 #include "app/Frmlotto.h"
-#include "draw/BoardDraw.h"
+#include "draw/Random.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -27,20 +27,20 @@ struct Run {
     const char *name;
     // The window's game button to click; without one, only the first show.
     const char *button;
-    // Without widgets: the board draw, over a discarding view.
-    QStringList (*drawBoard)(draw::BoardNumbers &, draw::BoardView &);
+    // Without widgets: the game of the boards drawn, their pictures read.
+    const draw::Game *game;
     // Six-board clicks or draws before the child reports.
     int rounds;
 };
 
 const Run runs[] = {
     {"StartToWindowShown", nullptr, nullptr, 0},
-    {"StartToSixBoards/Lotto", nullptr, draw::LottoBoard, 1},
-    {"StartToSixBoards/Powerball", nullptr, draw::PowerballBoard, 1},
+    {"StartToSixBoards/Lotto", nullptr, &draw::Lotto, 1},
+    {"StartToSixBoards/Powerball", nullptr, &draw::Powerball, 1},
     {"PeakAfterTenClicks/Lotto", "CmdLotto", nullptr, 10},
     {"PeakAfterTenClicks/Powerball", "CmdPowerball", nullptr, 10},
-    {"PeakAfterTenDraws/Lotto", nullptr, draw::LottoBoard, 10},
-    {"PeakAfterTenDraws/Powerball", nullptr, draw::PowerballBoard, 10},
+    {"PeakAfterTenDraws/Lotto", nullptr, &draw::Lotto, 10},
+    {"PeakAfterTenDraws/Powerball", nullptr, &draw::Powerball, 10},
 };
 
 const char ChildOption[] = "--child=";
@@ -75,13 +75,13 @@ int runChild(const Run &run, int argc, char *argv[])
 {
     QApplication application(argc, argv);
     app::configureApplication(application);
-    if (run.drawBoard) {
+    if (run.game) {
         std::array<draw::BoardNumbers, draw::BoardCount> boards{};
-        NullBoardView view;
+        draw::ClockMixedRandom random;
         for (int round = 0; round < run.rounds; ++round) {
             for (draw::BoardNumbers &numbers : boards) {
                 // Figures without the pictures read would flatter the draw.
-                if (!run.drawBoard(numbers, view).isEmpty()) {
+                if (!drawAndReadBoard(*run.game, numbers, random)) {
                     std::fputs("a ball picture could not be read\n", stderr);
                     return 1;
                 }

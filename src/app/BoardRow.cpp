@@ -1,41 +1,38 @@
 #include "app/BoardRow.h"
 
+#include "app/BallPictures.h"
 #include "form/Controls.h"
 
 namespace app {
 
-BoardRow::BoardRow(const Images &images, FrameShape *frame, QLabel *powerballLabel, const Frames &allFrames)
-    : images(images), frame(frame), powerballLabel(powerballLabel), allFrames(allFrames)
+QStringList BoardRow::show(const draw::Game &game, const draw::BoardNumbers &numbers) const
 {
+    QStringList unloadable;
+    for (int p = 1; p <= draw::BallsPerBoard; ++p) {
+        BallImage *image = images[p - 1];
+        const int n = numbers[p];
+        const QString path = n <= game.highest(p) ? ballPicturePath(n) : QString();
+        // Each cell is set once, in place: a picture is read from its file
+        // every time, never from a cache.
+        const QImage picture = path.isEmpty() ? QImage() : loadBallPicture(path);
+        if (!picture.isNull()) {
+            image->showPicture(picture, path);
+        } else if (path.isEmpty()) {
+            image->clearPicture();
+        } else {
+            image->showNumber(n);
+            unloadable << path;
+        }
+    }
+    frame->setVisible(game.hasPowerball());
+    return unloadable;
 }
 
-void BoardRow::hidePowerballMarks()
-{
-    powerballLabel->hide();
-    for (FrameShape *shape : allFrames)
-        shape->hide();
-}
-
-void BoardRow::showPowerballMarks()
-{
-    powerballLabel->show();
-    frame->show();
-}
-
-void BoardRow::showBallPicture(int position, const QImage &picture, const QString &path)
-{
-    images[position - 1]->showPicture(picture, path);
-}
-
-void BoardRow::showBallNumber(int position, int number)
-{
-    images[position - 1]->showNumber(number);
-}
-
-void BoardRow::clearPictures()
+void BoardRow::clear() const
 {
     for (BallImage *image : images)
         image->clearPicture();
+    frame->hide();
 }
 
 } // namespace app

@@ -1,8 +1,9 @@
 #pragma once
 
 #include "draw/BoardNumbers.h"
-#include "draw/BoardView.h"
+#include "draw/Game.h"
 
+#include <QStringList>
 #include <array>
 
 class QLabel;
@@ -18,27 +19,19 @@ using form::BallImage;
 using form::FrameShape;
 
 // One row of the window's binding table: board k's six ball images, left to
-// right, and its frame, as the board draws see them.
-class BoardRow final : public draw::BoardView {
-public:
-    using Images = std::array<BallImage *, draw::BallsPerBoard>;
-    using Frames = std::array<FrameShape *, draw::BoardCount>;
+// right, and its powerball frame.
+struct BoardRow {
+    std::array<BallImage *, draw::BallsPerBoard> images{};
+    FrameShape *frame = nullptr;
 
-    BoardRow(const Images &images, FrameShape *frame, QLabel *powerballLabel, const Frames &allFrames);
-
-    void hidePowerballMarks() override;
-    void showPowerballMarks() override;
-    void showBallPicture(int position, const QImage &picture, const QString &path) override;
-    void showBallNumber(int position, int number) override;
-
-    // Every picture of the row gone (the frame is left as it is).
-    void clearPictures();
-
-private:
-    Images images;
-    FrameShape *frame;
-    QLabel *powerballLabel;
-    Frames allFrames;
+    // Shows a board of game just drawn: each number's picture read afresh
+    // from its file, the frame shown for a Powerball board. A number with no
+    // picture for its position leaves its cell empty; a picture that cannot
+    // be loaded leaves the number as text. Returns the paths of those, in
+    // position order.
+    QStringList show(const draw::Game &game, const draw::BoardNumbers &numbers) const;
+    // No board: every picture gone, the frame hidden.
+    void clear() const;
 };
 
 } // namespace app

@@ -85,14 +85,13 @@ void Frmlotto::buildControls()
     Label2 = qobject_cast<QLabel *>(find("Label2"));
     lblpowerball = qobject_cast<QLabel *>(find("lblpowerball"));
     for (int k = 1; k <= draw::BoardCount; ++k) {
+        BoardRow &row = boardRows[k - 1];
         for (int p = 1; p <= draw::BallsPerBoard; ++p)
-            boardImages[k - 1][p - 1] = qobject_cast<BallImage *>(byName.at(ballImageName(k, p)));
-        frameShapes[k - 1] = qobject_cast<FrameShape *>(byName.at(frameShapeName(k)));
-        frameShapes[k - 1]->hide();
+            row.images[p - 1] = qobject_cast<BallImage *>(byName.at(ballImageName(k, p)));
+        row.frame = qobject_cast<FrameShape *>(byName.at(frameShapeName(k)));
+        row.frame->hide();
     }
     lblpowerball->hide();
-    for (int k = 1; k <= draw::BoardCount; ++k)
-        boardRows.emplace_back(boardImages[k - 1], frameShapes[k - 1], lblpowerball, frameShapes);
 
     // The game buttons lie over Frame1 and must stay in front of it.
     CmdLotto->raise();

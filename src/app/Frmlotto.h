@@ -2,13 +2,14 @@
 
 #include "app/BoardRow.h"
 #include "draw/BoardNumbers.h"
+#include "draw/Game.h"
+#include "draw/Random.h"
 
 #include <QDate>
 #include <QMainWindow>
 #include <array>
 #include <cstdint>
 #include <functional>
-#include <vector>
 
 class QAction;
 class QComboBox;
@@ -18,7 +19,7 @@ class QPushButton;
 namespace app {
 
 // The main window. It owns everything that outlives one click: the twelve
-// board arrays, LottoPending and the controls the draws fill.
+// board arrays, LottoPending, the generator and the controls the draws fill.
 class Frmlotto : public QMainWindow {
     Q_OBJECT
 public:
@@ -34,6 +35,8 @@ public:
     std::int16_t ShownBoards = 0;
     // Where the save reads today's date; a test puts its own clock here.
     std::function<QDate()> today = [] { return QDate::currentDate(); };
+    // What the board draws read; a test hands the window a source of its own.
+    draw::RandomSource *randomSource = &generator;
 
     // The client area's size in pixels on this screen.
     QSize clientSize() const;
@@ -59,11 +62,13 @@ private:
     void Form_Load();
 
     // A game click: the board-count ladder, the draws and the closing steps.
-    struct GameClick;
-    static const GameClick LottoClick;
-    static const GameClick PowerballClick;
-    void playGame(const GameClick &game);
-    void ClearBoards();
+    void playGame(const draw::Game &game);
+    // Empties the rows from board first on: the boards a click does not draw.
+    void ClearBoards(int first);
+    // LottoNumbers or PowerballNumbers.
+    std::array<draw::BoardNumbers, draw::BoardCount> &boardsOf(const draw::Game &game);
+
+    draw::ClockMixedRandom generator;
 
     QWidget *client = nullptr;
     QComboBox *Combo1 = nullptr;
@@ -74,13 +79,10 @@ private:
     QPushButton *cmdexit = nullptr;
     QLabel *Label2 = nullptr;
     QLabel *lblpowerball = nullptr;
-    // boardImages[k - 1][p - 1] shows position p of board k.
-    std::array<std::array<BallImage *, draw::BallsPerBoard>, draw::BoardCount> boardImages{};
-    std::array<FrameShape *, draw::BoardCount> frameShapes{};
     // The binding table: boardRows[k - 1] is what board k's draws fill, so
     // LottoBoard1 to LottoBoard6 (and PowerballBoard1 to PowerballBoard6) are
-    // draw::LottoBoard (draw::PowerballBoard) over board k's array and row.
-    std::vector<BoardRow> boardRows;
+    // one draw of draw::Lotto (draw::Powerball) over board k's array and row.
+    std::array<BoardRow, draw::BoardCount> boardRows{};
 
     QAction *mnulotto = nullptr;
     QAction *mnuPowerball = nullptr;

@@ -39,9 +39,8 @@ void Frmlotto::Command1_Click()
         return;
     }
     // The boards on screen now, as the last click that drew left them.
-    const Game game = LottoPending == 1 ? Game::Lotto : Game::Powerball;
-    const QStringList lines = resultsLines(game, ShownBoards, game == Game::Lotto ? LottoNumbers : PowerballNumbers,
-                                           dateItem(date, QLocale::system()));
+    const draw::Game &game = LottoPending == 1 ? draw::Lotto : draw::Powerball;
+    const QStringList lines = resultsLines(game, ShownBoards, boardsOf(game), dateItem(date, QLocale::system()));
 
     platform::SaveAsRequest request;
     request.title = QStringLiteral("Save as");

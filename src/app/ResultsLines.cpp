@@ -31,18 +31,17 @@ QString zonedLine(const QStringList &items)
     return line;
 }
 
-QStringList resultsLines(Game game, int boards,
+QStringList resultsLines(const draw::Game &game, int boards,
                          const std::array<draw::BoardNumbers, draw::BoardCount> &numbers,
                          const QString &date)
 {
     QStringList lines;
     for (int k = 1; k <= boards && k <= draw::BoardCount; ++k) {
         const draw::BoardNumbers &board = numbers[k - 1];
-        QStringList items = {date, game == Game::Lotto ? QStringLiteral("Lotto") : QStringLiteral("PowerBall"),
-                             QStringLiteral("Board %1").arg(k)};
+        QStringList items = {date, QString::fromLatin1(game.name), QStringLiteral("Board %1").arg(k)};
         for (int p = 1; p <= draw::BallsPerBoard; ++p) {
             // The powerball stands apart from the five main numbers.
-            if (game == Game::Powerball && p == draw::BallsPerBoard)
+            if (game.hasPowerball() && p == draw::BallsPerBoard)
                 items << QStringLiteral("-");
             items << numberItem(board[p]);
         }

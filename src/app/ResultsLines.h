@@ -1,6 +1,7 @@
 #pragma once
 
 #include "draw/BoardNumbers.h"
+#include "draw/Game.h"
 
 #include <QDate>
 #include <QLocale>
@@ -25,10 +26,8 @@ QString numberItem(std::int16_t number);
 // first zone start that leaves at least one blank after the one before it.
 QString zonedLine(const QStringList &items);
 
-enum class Game { Lotto, Powerball };
-
 // One line per board 1 to boards, all of one game, each carrying date.
-QStringList resultsLines(Game game, int boards,
+QStringList resultsLines(const draw::Game &game, int boards,
                          const std::array<draw::BoardNumbers, draw::BoardCount> &numbers,
                          const QString &date);
 

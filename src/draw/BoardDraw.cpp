@@ -1,64 +1,52 @@
 #include "draw/BoardDraw.h"
 
-#include "draw/BoardSteps.h"
-#include "draw/BoardView.h"
 #include "draw/Random.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
 
 namespace draw {
 
-namespace {
-
-// What tells the two games apart in a board draw.
-struct Game {
-    int mainNumbers;     // drawn from 1 to 49, sorted and made distinct
-    int powerballHighest; // 0: no powerball; else position 6 from 1 to this
-};
-
-constexpr Game Lotto{6, 0};
-constexpr Game Powerball{5, 20};
-
-void pickNumbers(const Game &game, BoardNumbers &numbers, BoardView &view)
+void DrawBoard(const Game &game, BoardNumbers &numbers, RandomSource &random)
 {
-    randomSource().reseed();
+    random.reseed();
     for (int p = 1; p <= game.mainNumbers; ++p)
-        DrawNumber(numbers, p, HighestBall);
-    if (game.powerballHighest) {
-        DrawNumber(numbers, BallsPerBoard, game.powerballHighest);
-        view.showPowerballMarks();
-    } else {
-        view.hidePowerballMarks();
+        DrawNumber(numbers, p, HighestBall, random);
+    if (game.hasPowerball())
+        DrawNumber(numbers, BallsPerBoard, game.powerballHighest, random);
+    SortBoardNumbers(numbers, game.mainNumbers);
+    FixAdjacentDuplicates(numbers, game.mainNumbers, random);
+    SortBoardNumbers(numbers, game.mainNumbers);
+}
+
+void DrawNumber(BoardNumbers &numbers, int position, int n, RandomSource &random)
+{
+    numbers[position] = std::int16_t(std::floor(random.next() * n) + 1);
+}
+
+void SortBoardNumbers(BoardNumbers &numbers, int k)
+{
+    for (int i = 1; i <= k; ++i)
+        for (int j = i; j <= k; ++j)
+            if (numbers[i] > numbers[j])
+                std::swap(numbers[i], numbers[j]);
+}
+
+void FixAdjacentDuplicates(BoardNumbers &numbers, int k, RandomSource &random)
+{
+    const auto first = numbers.begin() + 1;
+    const auto end = numbers.begin() + k + 1;
+    auto equalsAnother = [&](int p) {
+        return std::count(first, end, numbers[p]) > 1;
+    };
+    for (int p = 2; p <= k; ++p) {
+        if (std::find(first, first + (p - 1), numbers[p]) == first + (p - 1))
+            continue;
+        do
+            DrawNumber(numbers, p, HighestBall, random);
+        while (equalsAnother(p));
     }
-    SortBoardNumbers(numbers, game.mainNumbers);
-    FixAdjacentDuplicates(numbers, game.mainNumbers);
-    SortBoardNumbers(numbers, game.mainNumbers);
-}
-
-QStringList drawBoard(const Game &game, BoardNumbers &numbers, BoardView &view)
-{
-    pickNumbers(game, numbers, view);
-    return ShowBallPictures(numbers, view, game.powerballHighest ? game.powerballHighest : HighestBall);
-}
-
-} // namespace
-
-QStringList LottoBoard(BoardNumbers &numbers, BoardView &view)
-{
-    return drawBoard(Lotto, numbers, view);
-}
-
-QStringList PowerballBoard(BoardNumbers &numbers, BoardView &view)
-{
-    return drawBoard(Powerball, numbers, view);
-}
-
-void PickLottoNumbers(BoardNumbers &numbers, BoardView &view)
-{
-    pickNumbers(Lotto, numbers, view);
-}
-
-void PickPowerballNumbers(BoardNumbers &numbers, BoardView &view)
-{
-    pickNumbers(Powerball, numbers, view);
 }
 
 } // namespace draw

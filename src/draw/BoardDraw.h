@@ -1,28 +1,31 @@
 #pragma once
 
 #include "draw/BoardNumbers.h"
-
-#include <QStringList>
+#include "draw/Game.h"
 
 namespace draw {
 
-class BoardView;
+class RandomSource;
 
-// The two board draws. Each re-seeds the generator, draws its board's
-// numbers, sets the powerball marks, sorts, makes the numbers distinct, sorts
-// again and shows the ball pictures. They write positions 1 to 6 of numbers
-// and nothing else, and return the paths of the pictures that could not be
-// loaded (empty when every picture showed).
-//
-// Lotto: six numbers from 1 to 49; the powerball marks are hidden.
-QStringList LottoBoard(BoardNumbers &numbers, BoardView &view);
-// Powerball: five numbers from 1 to 49 at positions 1 to 5 and a powerball
-// from 1 to 20 at position 6, drawn apart (it may equal a main number); the
-// label and the board's own frame are shown.
-QStringList PowerballBoard(BoardNumbers &numbers, BoardView &view);
+// A board of game: re-seeds random, draws the main numbers and the
+// powerball, sorts, makes the main numbers distinct and sorts again. Writes
+// positions 1 to 6 of numbers and nothing else; what they held before plays
+// no part.
+void DrawBoard(const Game &game, BoardNumbers &numbers, RandomSource &random);
 
-// The same draws up to the pictures: everything that decides the numbers.
-void PickLottoNumbers(BoardNumbers &numbers, BoardView &view);
-void PickPowerballNumbers(BoardNumbers &numbers, BoardView &view);
+// The steps every board draw is made of. They touch positions 1 to 6 of one
+// board only.
+
+// Position p gets floor(u * n) + 1 for random's next value u: 1 to n.
+void DrawNumber(BoardNumbers &numbers, int position, int n, RandomSource &random);
+
+// Positions 1 to k in ascending order, by the exchange sort the numbers have
+// always been ordered with: equal numbers are never exchanged.
+void SortBoardNumbers(BoardNumbers &numbers, int k);
+
+// Makes positions 1 to k distinct: walking from position 2 to k, a number
+// equal to one before it is drawn again (1 to 49) until it equals none of the
+// other numbers. A board without equal numbers uses no value.
+void FixAdjacentDuplicates(BoardNumbers &numbers, int k, RandomSource &random);
 
 } // namespace draw

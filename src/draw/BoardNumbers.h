@@ -12,5 +12,6 @@ using BoardNumbers = std::array<std::int16_t, 7>;
 
 constexpr int BoardCount = 6;
 constexpr int BallsPerBoard = 6;
+constexpr int HighestBall = 49;
 
 } // namespace draw

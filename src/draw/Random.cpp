@@ -16,8 +16,6 @@ void appendWords(std::vector<std::uint32_t> &words, std::uint64_t value)
     words.push_back(std::uint32_t(value >> 32));
 }
 
-RandomSource *installed = nullptr;
-
 } // namespace
 
 std::uint64_t ClockMixedRandom::steadyClockTicks()
@@ -52,17 +50,6 @@ double ClockMixedRandom::next()
 {
     // The top 53 bits, as many as a double holds: never 1.
     return double(engine() >> 11) * 0x1.0p-53;
-}
-
-RandomSource &randomSource()
-{
-    static ClockMixedRandom program;
-    return installed ? *installed : program;
-}
-
-void setRandomSource(RandomSource *source)
-{
-    installed = source;
 }
 
 } // namespace draw

@@ -6,8 +6,8 @@
 
 namespace draw {
 
-// The one random sequence every board draw reads. A test installs its own
-// source to decide every number of a board in advance.
+// The random sequence a board draw reads. A test hands the draw a source of
+// its own to decide every number of a board in advance.
 class RandomSource {
 public:
     virtual ~RandomSource() = default;
@@ -41,10 +41,5 @@ private:
     Clock clock;
     std::mt19937_64 engine;
 };
-
-// The source in use: the program's generator unless a test installed its own.
-RandomSource &randomSource();
-// Installs source (not owned); nullptr goes back to the program's generator.
-void setRandomSource(RandomSource *source);
 
 } // namespace draw

@@ -3,8 +3,6 @@
 
 #include <QTest>
 
-using app::Game;
-
 class TestResultsLines : public QObject {
     Q_OBJECT
 private slots:
@@ -76,39 +74,39 @@ private slots:
         numbers[0] = {0, 3, 14, 15, 26, 35, 49};
         numbers[1] = {0, 1, 9, 10, 22, 48, 7};
 
-        QTest::addColumn<int>("game");
+        QTest::addColumn<bool>("powerball");
         QTest::addColumn<int>("boards");
         QTest::addColumn<QString>("date");
         QTest::addColumn<std::array<draw::BoardNumbers, draw::BoardCount>>("numbers");
         QTest::addColumn<QStringList>("lines");
         //         zone:  0             14            28            42            56            70            84            98            112           126           140
         QTest::newRow("Lotto, one and two digits")
-            << int(Game::Lotto) << 2 << "3/5/24" << numbers
+            << false << 2 << "3/5/24" << numbers
             << QStringList{"3/5/24        Lotto         Board 1        3             14            15            26            35            49 ",
                            "3/5/24        Lotto         Board 2        1             9             10            22            48            7 "};
         QTest::newRow("Powerball, the powerball after a dash")
-            << int(Game::Powerball) << 1 << "3/5/24" << numbers
+            << true << 1 << "3/5/24" << numbers
             << QStringList{"3/5/24        PowerBall     Board 1        3             14            15            26            35           -              49 "};
         QTest::newRow("a date longer than 13 characters")
-            << int(Game::Powerball) << 1 << "Tuesday 5 March" << numbers
+            << true << 1 << "Tuesday 5 March" << numbers
             << QStringList{"Tuesday 5 March             PowerBall     Board 1        3             14            15            26            35           -              49 "};
         QTest::newRow("boards never drawn are zeros")
-            << int(Game::Lotto) << 3 << "d" << numbers
+            << false << 3 << "d" << numbers
             << QStringList{"d             Lotto         Board 1        3             14            15            26            35            49 ",
                            "d             Lotto         Board 2        1             9             10            22            48            7 ",
                            "d             Lotto         Board 3        0             0             0             0             0             0 "};
-        QTest::newRow("no board, no line") << int(Game::Lotto) << 0 << "d" << numbers << QStringList{};
+        QTest::newRow("no board, no line") << false << 0 << "d" << numbers << QStringList{};
     }
 
     void lines()
     {
-        QFETCH(int, game);
+        QFETCH(bool, powerball);
         QFETCH(int, boards);
         QFETCH(QString, date);
         using Boards = std::array<draw::BoardNumbers, draw::BoardCount>;
         QFETCH(Boards, numbers);
         QFETCH(QStringList, lines);
-        QCOMPARE(app::resultsLines(Game(game), boards, numbers, date), lines);
+        QCOMPARE(app::resultsLines(powerball ? draw::Powerball : draw::Lotto, boards, numbers, date), lines);
     }
 };
 

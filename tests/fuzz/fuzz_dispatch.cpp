@@ -7,10 +7,11 @@
 // menu entry (else the button); bit 2: the text repeated to over 40000 code
 // units. The rest is the text, UTF-16 in the machine's byte order.
 #include "app/Application.h"
+#include "app/BallPictures.h"
 #include "app/Frmlotto.h"
 #include "app/Layout.h"
-#include "draw/BallPictures.h"
 #include "draw/Random.h"
+#include "support/BoardCheck.h"
 #include "support/FindControl.h"
 #include "support/ScriptedModalUi.h"
 
@@ -80,7 +81,7 @@ Harness &harness()
         auto *window = new app::Frmlotto;
         window->show();
         auto *random = new InputRandom;
-        draw::setRandomSource(random);
+        window->randomSource = random;
         return Harness{window, new ScriptedModalUi, random};
     }();
     return made;
@@ -122,17 +123,6 @@ QStringList screen()
     return lines;
 }
 
-// Board k as a finished draw leaves it: distinct main numbers in ascending
-// order from 1 to 49, then the powerball from 1 to 20; position 0 unwritten.
-void checkBoard(const draw::BoardNumbers &numbers, bool lotto)
-{
-    const int mains = lotto ? 6 : 5;
-    check(numbers[0] == Untouched);
-    for (int p = 1; p <= mains; ++p)
-        check(numbers[p] >= (p == 1 ? 1 : numbers[p - 1] + 1) && numbers[p] <= draw::HighestBall);
-    check(lotto || (numbers[6] >= 1 && numbers[6] <= 20));
-}
-
 void checkDrawn(bool lotto, int boards)
 {
     const app::Frmlotto &window = *harness().window;
@@ -142,11 +132,11 @@ void checkDrawn(bool lotto, int boards)
         const auto &other = (lotto ? window.PowerballNumbers : window.LottoNumbers)[k - 1];
         check(std::all_of(other.begin(), other.end(), [](std::int16_t n) { return n == Untouched; }));
         if (drawn)
-            checkBoard(numbers, lotto);
+            check(isDrawnBoard(numbers, !lotto, Untouched));
         else
             check(std::all_of(numbers.begin(), numbers.end(), [](std::int16_t n) { return n == Untouched; }));
         for (int p = 1; p <= 6; ++p)
-            check(cell(k, p) == (drawn ? QStringLiteral("%1||0").arg(draw::ballPicturePath(numbers[p])) : "||1"));
+            check(cell(k, p) == (drawn ? QStringLiteral("%1||0").arg(app::ballPicturePath(numbers[p])) : "||1"));
         check(control(qPrintable(app::frameShapeName(k)))->isHidden() == (lotto || !drawn));
     }
     check(control("lblpowerball")->isHidden() == lotto);

@@ -50,7 +50,7 @@ QString numberText(std::int16_t n)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     FuzzedDataProvider input(data, size);
-    const app::Game game = input.ConsumeBool() ? app::Game::Lotto : app::Game::Powerball;
+    const bool lotto = input.ConsumeBool();
     const int boards = input.ConsumeIntegral<int>();
     std::array<draw::BoardNumbers, draw::BoardCount> numbers{};
     for (draw::BoardNumbers &board : numbers)
@@ -69,13 +69,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         date = QString(reinterpret_cast<const QChar *>(bytes.data()), qsizetype(bytes.size() / 2));
     }
 
-    const QStringList lines = app::resultsLines(game, boards, numbers, date);
+    const QStringList lines = app::resultsLines(lotto ? draw::Lotto : draw::Powerball, boards, numbers, date);
     check(lines.size() == std::clamp(boards, 0, draw::BoardCount));
     for (qsizetype k = 1; k <= lines.size(); ++k) {
-        QStringList items = {date, game == app::Game::Lotto ? QStringLiteral("Lotto") : QStringLiteral("PowerBall"),
+        QStringList items = {date, lotto ? QStringLiteral("Lotto") : QStringLiteral("PowerBall"),
                              QStringLiteral("Board %1").arg(k)};
         for (int p = 1; p <= draw::BallsPerBoard; ++p) {
-            if (game == app::Game::Powerball && p == draw::BallsPerBoard)
+            if (!lotto && p == draw::BallsPerBoard)
                 items << QStringLiteral("-");
             items << numberText(numbers[k - 1][p]);
         }

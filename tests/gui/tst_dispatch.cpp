@@ -1,8 +1,8 @@
 // Game clicks on the real window: the board-count ladder, what the draws put
 // on screen and in the arrays, and pictures that cannot be loaded.
+#include "app/BallPictures.h"
 #include "app/Frmlotto.h"
 #include "app/Layout.h"
-#include "draw/BallPictures.h"
 #include "support/GifFixture.h"
 #include "support/PictureFolder.h"
 #include "support/ScriptedModalUi.h"
@@ -65,6 +65,20 @@ void queueBoards(ScriptedRandom &random, bool lotto, int n, int salt)
     }
 }
 
+// Writes down the Show and Hide events of the widgets it watches.
+class VisibilityLog final : public QObject {
+public:
+    QStringList events;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show || event->type() == QEvent::Hide)
+            events << watched->objectName() + (event->type() == QEvent::Show ? " shown" : " hidden");
+        return false;
+    }
+};
+
 QString numbersText(const BoardNumbers &numbers)
 {
     QStringList parts;
@@ -112,7 +126,7 @@ class TestDispatch : public QObject, private WindowUnderTest {
     {
         QStringList cells;
         for (int p = 1; p <= 6; ++p)
-            cells << draw::ballPicturePath(numbers[p]);
+            cells << app::ballPicturePath(numbers[p]);
         return cells;
     }
 
@@ -171,6 +185,7 @@ private slots:
         QFETCH(int, boards);
         ScriptedModalUi modal;
         ScriptedRandom random;
+        window->randomSource = &random;
         queueBoards(random, !lotto, 2, 1);
         click(!lotto, "2");
         const QStringList before = screen();
@@ -221,6 +236,7 @@ private slots:
     {
         QFETCH(bool, lotto);
         ScriptedRandom random;
+        window->randomSource = &random;
         queueBoards(random, lotto, 6, 1);
         click(lotto, "6");
         queueBoards(random, lotto, 3, 0);
@@ -236,6 +252,47 @@ private slots:
         QCOMPARE(window->ShownBoards, std::int16_t(3));
     }
 
+    void marksChangeOnlyWhatChanges_data()
+    {
+        QTest::addColumn<bool>("lottoBefore");
+        QTest::addColumn<int>("before");
+        QTest::addColumn<bool>("lotto");
+        QTest::addColumn<int>("boards");
+        QTest::addColumn<QStringList>("events");
+        QTest::newRow("Powerball 3, then Powerball 2") << false << 3 << false << 2 << QStringList{"Shape3 hidden"};
+        QTest::newRow("Powerball 2, then Powerball 3") << false << 2 << false << 3 << QStringList{"Shape3 shown"};
+        QTest::newRow("Powerball 2 twice") << false << 2 << false << 2 << QStringList{};
+        QTest::newRow("Lotto 2, then Lotto 3") << true << 2 << true << 3 << QStringList{};
+        QTest::newRow("Powerball 2, then Lotto 2")
+            << false << 2 << true << 2 << QStringList{"Shape1 hidden", "Shape2 hidden", "lblpowerball hidden"};
+        QTest::newRow("Lotto 2, then Powerball 2")
+            << true << 2 << false << 2 << QStringList{"Shape1 shown", "Shape2 shown", "lblpowerball shown"};
+    }
+
+    // A click sets the powerball frames and label once each, to where it
+    // leaves them: what stays shown is never hidden and shown again.
+    void marksChangeOnlyWhatChanges()
+    {
+        QFETCH(bool, lottoBefore);
+        QFETCH(int, before);
+        QFETCH(bool, lotto);
+        QFETCH(int, boards);
+        QFETCH(QStringList, events);
+        ScriptedRandom random;
+        window->randomSource = &random;
+        queueBoards(random, lottoBefore, before, 1);
+        click(lottoBefore, QString::number(before));
+        VisibilityLog log;
+        control("lblpowerball")->installEventFilter(&log);
+        for (int k = 1; k <= 6; ++k)
+            control(app::frameShapeName(k))->installEventFilter(&log);
+
+        queueBoards(random, lotto, boards, 0);
+        click(lotto, QString::number(boards));
+        log.events.sort();
+        QCOMPARE(log.events, events);
+    }
+
     // Each display reads the file again: a picture replaced on disk between
     // two clicks shows replaced.
     void picturesAreReadAfresh()
@@ -243,6 +300,7 @@ private slots:
         PictureFolder folder;
         QVERIFY(folder.isReady());
         ScriptedRandom random;
+        window->randomSource = &random;
         auto pixels = [](const QImage &picture) { return picture.convertToFormat(QImage::Format_ARGB32); };
         random.yield(49, {1, 2, 3, 4, 5, 6});
         click(true, "1");
@@ -256,77 +314,50 @@ private slots:
         QCOMPARE(pixels(image(1, 3)->pixmap().toImage()), pixels(QImage("Numbers/ball_40.gif")));
     }
 
-    // A picture missing or broken costs only its own cells: every board is
-    // drawn, stored and closed off, one message names the files, and the
-    // next click works.
-    void unloadablePictures()
+    void unloadablePictures_data()
     {
-        PictureFolder folder;
-        QVERIFY(folder.isReady());
-        QVERIFY(folder.remove(23));
-        QVERIFY(folder.corrupt(7));
-        ScriptedModalUi modal;
-        ScriptedRandom random;
-        random.yield(49, {1, 2, 3, 4, 5, 6}).yield(49, {10, 11, 12, 23, 30, 31}).yield(49, {7, 8, 9, 23, 40, 41});
-        click(true, "3");
-
-        QCOMPARE(window->LottoNumbers[1], (BoardNumbers{0, 10, 11, 12, 23, 30, 31}));
-        QCOMPARE(window->LottoNumbers[2], (BoardNumbers{0, 7, 8, 9, 23, 40, 41}));
-        QCOMPARE(rowCells(1), picturesOf(window->LottoNumbers[0]));
-        QCOMPARE(rowCells(2), QStringList({"Numbers/ball_10.gif", "Numbers/ball_11.gif", "Numbers/ball_12.gif", "23",
-                                           "Numbers/ball_30.gif", "Numbers/ball_31.gif"}));
-        QCOMPARE(rowCells(3), QStringList({"7", "Numbers/ball_8.gif", "Numbers/ball_9.gif", "23",
-                                           "Numbers/ball_40.gif", "Numbers/ball_41.gif"}));
-        QCOMPARE(modal.messages, QList{okBox("Cannot load the ball picture Numbers/ball_23.gif\n"
-                                             "Cannot load the ball picture Numbers/ball_7.gif",
-                                             QMessageBox::Critical)});
-        checkCaptions(true);
-        QCOMPARE(window->LottoPending, std::int16_t(1));
-        QCOMPARE(window->ShownBoards, std::int16_t(3));
-
-        // The broken files are still broken, but no board needs them now.
-        random.yield(49, {1, 2, 3, 4, 5}).yield(20, {6}).yield(49, {10, 11, 12, 13, 14}).yield(20, {15});
-        click(false, "2");
-        QCOMPARE(modal.messages.size(), 1);
-        QCOMPARE(rowCells(1), picturesOf(window->PowerballNumbers[0]));
-        QCOMPARE(rowCells(2), picturesOf(window->PowerballNumbers[1]));
-        QCOMPARE(rowCells(3), QStringList(6, QString()));
-        checkCaptions(false);
-    }
-
-    void badPictures_data()
-    {
-        QTest::addColumn<QString>("breakage"); // "bytes": ball_23.gif holds ball23
+        QTest::addColumn<QString>("breakage"); // of ball_23.gif; "bytes": it holds ball23
         QTest::addColumn<QByteArray>("ball23");
-        QFile ball(draw::ballPicturePath(23));
+        QTest::addColumn<bool>("corrupt7");    // ball_7.gif holds bytes that are no picture
+        QTest::addColumn<QString>("message");  // but for a missing folder
+        QFile ball(app::ballPicturePath(23));
         QVERIFY(ball.open(QIODevice::ReadOnly));
         const QByteArray whole = ball.readAll();
-        QTest::newRow("no Numbers folder") << "no folder" << QByteArray();
-        QTest::newRow("zero bytes") << "bytes" << QByteArray("");
+        const QString cannot23 = QStringLiteral("Cannot load the ball picture Numbers/ball_23.gif");
+        QTest::newRow("23 missing, 7 no picture: one line a file, in the order they failed")
+            << "missing" << QByteArray() << true
+            << cannot23 + QStringLiteral("\nCannot load the ball picture Numbers/ball_7.gif");
+        QTest::newRow("no Numbers folder") << "no folder" << QByteArray() << false << QString();
+        QTest::newRow("zero bytes") << "bytes" << QByteArray("") << false << cannot23;
         // Qt's reader shows such a cut with its missing rows painted over.
-        QTest::newRow("a ball GIF cut in its pixels") << "bytes" << whole.left(whole.size() / 2);
-        QTest::newRow("a GIF claiming 30000 x 30000") << "bytes" << gifClaiming(30000, 30000);
-        // Under the reader's own limit: only the program's cap refuses it.
-        QTest::newRow("a GIF claiming 3000 x 3000") << "bytes" << gifClaiming(3000, 3000);
+        QTest::newRow("a ball GIF cut in its pixels") << "bytes" << whole.left(whole.size() / 2) << false << cannot23;
+        QTest::newRow("a GIF claiming 30000 x 30000") << "bytes" << gifClaiming(30000, 30000) << false << cannot23;
+        // Under Qt's reader's own limit: only the program's cap refuses it.
+        QTest::newRow("a GIF claiming 3000 x 3000") << "bytes" << gifClaiming(3000, 3000) << false << cannot23;
         // Not waited on: a FIFO without a writer would hold the click for good.
-        QTest::newRow("a FIFO") << "FIFO" << QByteArray();
-        QTest::newRow("a socket") << "socket" << QByteArray();
-        QTest::newRow("a folder") << "folder" << QByteArray();
-        QTest::newRow("a link to a device") << "device" << QByteArray();
+        QTest::newRow("a FIFO") << "FIFO" << QByteArray() << false << cannot23;
+        QTest::newRow("a socket") << "socket" << QByteArray() << false << cannot23;
+        QTest::newRow("a folder") << "folder" << QByteArray() << false << cannot23;
+        QTest::newRow("a link to a device") << "device" << QByteArray() << false << cannot23;
     }
 
-    // A bad picture, or no folder of pictures at all: every board is drawn
-    // and stored, a cell without its picture shows its number, one message
-    // says what is wrong, and once the pictures are back a click shows them.
-    void badPictures()
+    // A picture missing or broken, or no folder of pictures at all, costs
+    // only its own cells: every board is drawn, stored and closed off, a
+    // cell without its picture shows its number, and one message says what
+    // is wrong. A click that needs no broken picture says nothing, and once
+    // the pictures are back a click shows them.
+    void unloadablePictures()
     {
         QFETCH(QString, breakage);
         QFETCH(QByteArray, ball23);
+        QFETCH(bool, corrupt7);
+        QFETCH(QString, message);
         PictureFolder folder;
         QVERIFY(folder.isReady());
-        const QByteArray whole = folder.bytes(23);
+        const QByteArray whole23 = folder.bytes(23);
+        const QByteArray whole7 = folder.bytes(7);
         const bool folderMissing = breakage == "no folder";
-        const QString path = draw::ballPicturePath(23);
+        const QString path = app::ballPicturePath(23);
         if (folderMissing)
             QVERIFY(QDir().rename("Numbers", "Numbers.away"));
         else if (breakage == "bytes")
@@ -341,45 +372,61 @@ private slots:
             QVERIFY(QDir().mkdir(path));
         else if (breakage == "device")
             QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+        if (corrupt7)
+            QVERIFY(folder.corrupt(7));
         ScriptedModalUi modal;
         ScriptedRandom random;
-        const BoardNumbers boards[] = {{0, 1, 2, 3, 4, 5, 6}, {0, 10, 11, 12, 23, 30, 31}};
+        window->randomSource = &random;
+        const BoardNumbers boards[] = {{0, 1, 2, 3, 4, 5, 6}, {0, 10, 11, 12, 23, 30, 31}, {0, 7, 8, 9, 23, 40, 41}};
         auto queue = [&] {
             for (const BoardNumbers &board : boards)
                 random.yieldAll(49, std::vector<int>(board.begin() + 1, board.end()));
         };
         queue();
-        click(true, "2");
+        click(true, "3");
 
-        for (int k = 1; k <= 2; ++k) {
+        for (int k = 1; k <= 3; ++k) {
             QCOMPARE(window->LottoNumbers[k - 1], boards[k - 1]);
             QStringList cells = picturesOf(boards[k - 1]);
-            for (int p = 1; p <= 6; ++p)
-                if (folderMissing || boards[k - 1][p] == 23)
-                    cells[p - 1] = QString::number(boards[k - 1][p]);
+            for (int p = 1; p <= 6; ++p) {
+                const int n = boards[k - 1][p];
+                if (folderMissing || n == 23 || (corrupt7 && n == 7))
+                    cells[p - 1] = QString::number(n);
+            }
             QCOMPARE(rowCells(k), cells);
         }
-        QCOMPARE(window->ShownBoards, std::int16_t(2));
+        QCOMPARE(window->ShownBoards, std::int16_t(3));
         QCOMPARE(window->LottoPending, std::int16_t(1));
         checkCaptions(true);
         const QString absentFolder = QDir::toNativeSeparators(QDir::current().absoluteFilePath("Numbers"));
-        QCOMPARE(modal.messages, QList{okBox(folderMissing
-                                                 ? QStringLiteral("Cannot find the folder of ball pictures %1").arg(absentFolder)
-                                                 : QStringLiteral("Cannot load the ball picture Numbers/ball_23.gif"),
-                                             QMessageBox::Critical)});
+        QCOMPARE(modal.messages,
+                 QList{okBox(folderMissing ? QStringLiteral("Cannot find the folder of ball pictures %1").arg(absentFolder)
+                                           : message,
+                             QMessageBox::Critical)});
+
+        if (!folderMissing) {
+            // The broken files are still broken, but no board needs them now.
+            random.yield(49, {1, 2, 3, 4, 5}).yield(20, {6}).yield(49, {10, 11, 12, 13, 14}).yield(20, {15});
+            click(false, "2");
+            QCOMPARE(modal.messages.size(), 1);
+            QCOMPARE(rowCells(1), picturesOf(window->PowerballNumbers[0]));
+            QCOMPARE(rowCells(2), picturesOf(window->PowerballNumbers[1]));
+            QCOMPARE(rowCells(3), QStringList(6, QString()));
+            checkCaptions(false);
+        }
 
         if (folderMissing)
             QVERIFY(QDir().rename("Numbers.away", "Numbers"));
         else if (breakage == "folder")
             QVERIFY(QDir().rmdir(path));
-        else if (breakage != "bytes")
+        else if (breakage != "bytes" && breakage != "missing")
             QVERIFY(folder.remove(23));
         if (!folderMissing)
-            QVERIFY(folder.write(23, whole));
+            QVERIFY(folder.write(23, whole23) && folder.write(7, whole7));
         queue();
-        click(true, "2");
+        click(true, "3");
         QCOMPARE(modal.messages.size(), 1);
-        for (int k = 1; k <= 2; ++k)
+        for (int k = 1; k <= 3; ++k)
             QCOMPARE(rowCells(k), picturesOf(boards[k - 1]));
     }
 };

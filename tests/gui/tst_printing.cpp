@@ -3,7 +3,7 @@
 #include "app/Frmlotto.h"
 #include "app/Layout.h"
 #include "app/Printing.h"
-#include "draw/BallPictures.h"
+#include "app/BallPictures.h"
 #include "support/ScratchMount.h"
 #include "support/ScriptedModalUi.h"
 #include "support/SpecialFiles.h"
@@ -223,7 +223,7 @@ class TestPrinting : public QObject {
         for (int k = 1; k <= 2; ++k) {
             for (int p = 1; p <= 6; ++p) {
                 const int n = boards[k - 1][p - 1];
-                control<QLabel>(app::ballImageName(k, p))->setPixmap(QPixmap(draw::ballPicturePath(n)));
+                control<QLabel>(app::ballImageName(k, p))->setPixmap(QPixmap(app::ballPicturePath(n)));
                 window->PowerballNumbers[k - 1][p] = std::int16_t(n);
             }
             control(app::frameShapeName(k))->show();

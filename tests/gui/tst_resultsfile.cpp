@@ -21,7 +21,8 @@ using app::Frmlotto;
 
 namespace {
 
-enum class Game { Lotto, Powerball };
+// An entry of the game table.
+using Game = const draw::Game *;
 
 // The numbers every test puts on screen: board k of each game, and the line
 // the save writes for it, after the date's zone.
@@ -69,7 +70,7 @@ QByteArray expectedFile(Game game, int n, const QDate &date = PressedOn)
     const QString dateText = QLocale::system().toString(date, QLocale::ShortFormat);
     QByteArray bytes;
     for (int k = 1; k <= n; ++k) {
-        const char *tail = game == Game::Lotto ? lottoTails[k - 1] : powerballTails[k - 1];
+        const char *tail = game == &draw::Lotto ? lottoTails[k - 1] : powerballTails[k - 1];
         bytes += (dateText.leftJustified(14) + QString::fromLatin1(tail)).toUtf8() + LineEnd;
     }
     return bytes;
@@ -83,7 +84,7 @@ const QString SaveFailed = QStringLiteral("Unable to save current content to the
 // (empty: cancelled); or a saved file removed.
 struct Step {
     enum Kind { Show, Play, Type, Save, Remove } kind;
-    Game game = Game::Lotto;
+    Game game = &draw::Lotto;
     int boards = 0; // Show: put on screen; Play: drawn by the click
     QString text;   // Play, Type: the text in Combo1; Save, Remove: the file name
 };
@@ -100,17 +101,17 @@ Step play(Game game, const QString &text, int drawn)
 
 Step type(const QString &text)
 {
-    return {Step::Type, Game::Lotto, 0, text};
+    return {Step::Type, &draw::Lotto, 0, text};
 }
 
 Step save(const QString &fileName)
 {
-    return {Step::Save, Game::Lotto, 0, fileName};
+    return {Step::Save, &draw::Lotto, 0, fileName};
 }
 
 Step removeFile(const QString &fileName)
 {
-    return {Step::Remove, Game::Lotto, 0, fileName};
+    return {Step::Remove, &draw::Lotto, 0, fileName};
 }
 
 // The same steps with every Show made by a click on the game's button with
@@ -158,13 +159,13 @@ namespace {
 void queueBoards(ScriptedRandom &random, Game game, int n)
 {
     for (int k = 1; k <= n; ++k) {
-        const draw::BoardNumbers b = game == Game::Lotto ? lottoBoard(k) : powerballBoard(k);
-        const int mains = game == Game::Lotto ? 6 : 5;
+        const draw::BoardNumbers b = game == &draw::Lotto ? lottoBoard(k) : powerballBoard(k);
+        const int mains = game == &draw::Lotto ? 6 : 5;
         QList<int> numbers;
         for (int p = mains; p >= 1; --p)
             numbers << b[p];
         random.yieldAll(49, numbers);
-        if (game == Game::Powerball)
+        if (game == &draw::Powerball)
             random.yieldAll(20, QList<int>{b[6]});
     }
 }
@@ -184,12 +185,12 @@ class TestResultsFile : public QObject {
     void showBoards(Game game, int n)
     {
         for (int k = 1; k <= n; ++k) {
-            if (game == Game::Lotto)
+            if (game == &draw::Lotto)
                 window->LottoNumbers[k - 1] = lottoBoard(k);
             else
                 window->PowerballNumbers[k - 1] = powerballBoard(k);
         }
-        window->LottoPending = game == Game::Lotto ? 1 : 0;
+        window->LottoPending = game == &draw::Lotto ? 1 : 0;
         window->ShownBoards = std::int16_t(n);
     }
 
@@ -257,29 +258,29 @@ private slots:
             QTest::addRow("%s, state set", name) << steps << file << QStringList{} << dialogs;
             QTest::addRow("%s, clicked", name) << clicked(steps) << file << QStringList{} << dialogs;
         };
-        bothWays("Lotto, 3 boards", {show(Game::Lotto, 3), save(out)}, expectedFile(Game::Lotto, 3), 1);
-        bothWays("the same save twice", {show(Game::Lotto, 3), save(out), save(out)}, expectedFile(Game::Lotto, 3), 2);
+        bothWays("Lotto, 3 boards", {show(&draw::Lotto, 3), save(out)}, expectedFile(&draw::Lotto, 3), 1);
+        bothWays("the same save twice", {show(&draw::Lotto, 3), save(out), save(out)}, expectedFile(&draw::Lotto, 3), 2);
         bothWays("the same save after its file was removed",
-                 {show(Game::Lotto, 3), save(out), removeFile(out), save(out)}, expectedFile(Game::Lotto, 3), 2);
-        bothWays("Powerball, 6 boards", {show(Game::Powerball, 6), save(out)}, expectedFile(Game::Powerball, 6), 1);
-        bothWays("Lotto, then Powerball on screen", {show(Game::Lotto, 5), show(Game::Powerball, 2), save(out)},
-                 expectedFile(Game::Powerball, 2), 1);
-        bothWays("Powerball, then fewer Lotto boards", {show(Game::Powerball, 6), show(Game::Lotto, 1), save(out)},
-                 expectedFile(Game::Lotto, 1), 1);
-        bothWays("cancelled", {show(Game::Lotto, 2), save(QString())}, QByteArray(), 1);
-        bothWays("cancelled after a save", {show(Game::Lotto, 2), save(out), show(Game::Powerball, 4), save(QString())},
-                 expectedFile(Game::Lotto, 2), 2);
+                 {show(&draw::Lotto, 3), save(out), removeFile(out), save(out)}, expectedFile(&draw::Lotto, 3), 2);
+        bothWays("Powerball, 6 boards", {show(&draw::Powerball, 6), save(out)}, expectedFile(&draw::Powerball, 6), 1);
+        bothWays("Lotto, then Powerball on screen", {show(&draw::Lotto, 5), show(&draw::Powerball, 2), save(out)},
+                 expectedFile(&draw::Powerball, 2), 1);
+        bothWays("Powerball, then fewer Lotto boards", {show(&draw::Powerball, 6), show(&draw::Lotto, 1), save(out)},
+                 expectedFile(&draw::Lotto, 1), 1);
+        bothWays("cancelled", {show(&draw::Lotto, 2), save(QString())}, QByteArray(), 1);
+        bothWays("cancelled after a save", {show(&draw::Lotto, 2), save(out), show(&draw::Powerball, 4), save(QString())},
+                 expectedFile(&draw::Lotto, 2), 2);
         QTest::newRow("before any draw") << QList<Step>{save(out)} << QByteArray()
                                          << QStringList{"There are no results to save yet."} << 0;
         // The file holds what the last click that drew put on screen.
         QTest::newRow("an invalid count between draw and save")
-            << QList<Step>{play(Game::Lotto, "4", 4), play(Game::Powerball, "7", 0), save(out)}
-            << expectedFile(Game::Lotto, 4) << QStringList{} << 1;
+            << QList<Step>{play(&draw::Lotto, "4", 4), play(&draw::Powerball, "7", 0), save(out)}
+            << expectedFile(&draw::Lotto, 4) << QStringList{} << 1;
         QTest::newRow("the count changed after the draw")
-            << QList<Step>{play(Game::Powerball, "2", 2), type("4"), save(out)} << expectedFile(Game::Powerball, 2)
+            << QList<Step>{play(&draw::Powerball, "2", 2), type("4"), save(out)} << expectedFile(&draw::Powerball, 2)
             << QStringList{} << 1;
         QTest::newRow("an empty count before any draw")
-            << QList<Step>{play(Game::Lotto, "", 0), save(out)} << QByteArray()
+            << QList<Step>{play(&draw::Lotto, "", 0), save(out)} << QByteArray()
             << QStringList{"Please select the number of boards you wish to play", "There are no results to save yet."}
             << 0;
     }
@@ -291,6 +292,7 @@ private slots:
         QFETCH(QStringList, messages);
         QFETCH(int, dialogs);
         ScriptedRandom random;
+        window->randomSource = &random;
         auto *combo = window->findChild<QComboBox *>(QStringLiteral("Combo1"));
         QVERIFY(combo);
 
@@ -303,7 +305,7 @@ private slots:
                 queueBoards(random, step.game, step.boards);
                 combo->setEditText(step.text);
                 QTest::mouseClick(window->findChild<QPushButton *>(
-                                      step.game == Game::Lotto ? QStringLiteral("CmdLotto") : QStringLiteral("CmdPowerball")),
+                                      step.game == &draw::Lotto ? QStringLiteral("CmdLotto") : QStringLiteral("CmdPowerball")),
                                   Qt::LeftButton);
                 QVERIFY(random.values.isEmpty());
                 break;
@@ -341,7 +343,7 @@ private slots:
 
     void dialogAsked()
     {
-        showBoards(Game::Lotto, 1);
+        showBoards(&draw::Lotto, 1);
         pressSave(QString());
         QCOMPARE(ui->saveRequests.size(), 1);
         const platform::SaveAsRequest &request = ui->saveRequests[0];
@@ -398,11 +400,11 @@ private slots:
         if (otherOwner)
             QVERIFY(::chown(QFile::encodeName(file).constData(), nobody, nobody) == 0);
 
-        showBoards(Game::Powerball, 2);
+        showBoards(&draw::Powerball, 2);
         pressSave(inDir(name));
         QVERIFY(ui->messages.isEmpty());
         QCOMPARE(window->windowTitle(), QStringLiteral("Ziventa"));
-        QCOMPARE(readAll(inDir(name)), expectedFile(Game::Powerball, 2));
+        QCOMPARE(readAll(inDir(name)), expectedFile(&draw::Powerball, 2));
         QCOMPARE(kindOf(inDir(name)), throughLink ? QStringLiteral("link") : QStringLiteral("file"));
         QStringList entries{name};
         if (throughLink)
@@ -480,7 +482,7 @@ private slots:
         const QString folder = QFileInfo(target).absolutePath();
         const QStringList entriesBefore = entriesOf(folder);
 
-        showBoards(Game::Lotto, 3);
+        showBoards(&draw::Lotto, 3);
         pressSave(target);
         ui->whileSaveAsOpen = nullptr;
 
@@ -496,17 +498,17 @@ private slots:
             QCOMPARE(kindOf(target), where);
         else if (where != "missing folder" && where != "removed")
             QCOMPARE(readAll(target), old);
-        checkLaterSaveRestores(Game::Lotto, 3);
+        checkLaterSaveRestores(&draw::Lotto, 3);
     }
 
     // The date is the day the button was pressed, even when the dialog stays
     // open past midnight.
     void dateOfThePress()
     {
-        showBoards(Game::Lotto, 2);
+        showBoards(&draw::Lotto, 2);
         ui->whileSaveAsOpen = [this] { clock = PressedOn.addDays(1); };
         pressSave(inDir(QStringLiteral("out.txt")));
-        QCOMPARE(readAll(inDir(QStringLiteral("out.txt"))), expectedFile(Game::Lotto, 2, PressedOn));
+        QCOMPARE(readAll(inDir(QStringLiteral("out.txt"))), expectedFile(&draw::Lotto, 2, PressedOn));
     }
 };
 

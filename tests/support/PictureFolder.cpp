@@ -1,6 +1,7 @@
 #include "support/PictureFolder.h"
 
-#include "draw/BallPictures.h"
+#include "app/BallPictures.h"
+#include "draw/BoardNumbers.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,7 +11,7 @@ PictureFolder::PictureFolder() : previous(QDir::currentPath())
     if (!folder.isValid() || !QDir(folder.path()).mkdir(QStringLiteral("Numbers")))
         return;
     for (int n = 1; n <= draw::HighestBall; ++n)
-        if (!QFile::copy(draw::ballPicturePath(n), folder.filePath(draw::ballPicturePath(n))))
+        if (!QFile::copy(app::ballPicturePath(n), folder.filePath(app::ballPicturePath(n))))
             return;
     ready = QDir::setCurrent(folder.path());
 }
@@ -22,7 +23,7 @@ PictureFolder::~PictureFolder()
 
 bool PictureFolder::remove(int n)
 {
-    return QFile::remove(draw::ballPicturePath(n));
+    return QFile::remove(app::ballPicturePath(n));
 }
 
 bool PictureFolder::corrupt(int n)
@@ -32,18 +33,18 @@ bool PictureFolder::corrupt(int n)
 
 bool PictureFolder::copyPicture(int from, int n)
 {
-    return QFile::remove(draw::ballPicturePath(n))
-        && QFile::copy(draw::ballPicturePath(from), draw::ballPicturePath(n));
+    return QFile::remove(app::ballPicturePath(n))
+        && QFile::copy(app::ballPicturePath(from), app::ballPicturePath(n));
 }
 
 bool PictureFolder::write(int n, const QByteArray &bytes)
 {
-    QFile file(draw::ballPicturePath(n));
+    QFile file(app::ballPicturePath(n));
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
 }
 
 QByteArray PictureFolder::bytes(int n) const
 {
-    QFile file(draw::ballPicturePath(n));
+    QFile file(app::ballPicturePath(n));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }

@@ -2,16 +2,6 @@
 
 #include <QtGlobal>
 
-ScriptedRandom::ScriptedRandom()
-{
-    draw::setRandomSource(this);
-}
-
-ScriptedRandom::~ScriptedRandom()
-{
-    draw::setRandomSource(nullptr);
-}
-
 ScriptedRandom &ScriptedRandom::yield(int n, std::initializer_list<int> numbers)
 {
     return yieldAll(n, numbers);

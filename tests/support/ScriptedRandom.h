@@ -5,16 +5,11 @@
 #include <QList>
 #include <initializer_list>
 
-// Yields the values of a script, first to last, as the board draws' random
-// source, and counts what was used. It installs itself for its lifetime. A
-// draw that asks for more than the script holds ends the test at once.
+// Yields the values of a script, first to last, as the random source a test
+// hands to the board draws, and counts what was used. A draw that asks for
+// more than the script holds ends the test at once.
 class ScriptedRandom final : public draw::RandomSource {
 public:
-    ScriptedRandom();
-    ~ScriptedRandom() override;
-    ScriptedRandom(const ScriptedRandom &) = delete;
-    ScriptedRandom &operator=(const ScriptedRandom &) = delete;
-
     // The value for which DrawNumber(n) yields number.
     static double valueFor(int number, int n) { return (number - 0.5) / n; }
     // Queues the values that make DrawNumber(n) yield numbers, in order.
