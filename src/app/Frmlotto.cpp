@@ -1,9 +1,18 @@
 #include "app/Frmlotto.h"
 
+#include "app/BallPictures.h"
+#include "app/Exit.h"
 #include "app/Layout.h"
+#include "app/Printing.h"
+#include "app/ResultsFile.h"
+#include "app/ResultsLines.h"
+#include "draw/BoardDraw.h"
 #include "form/Controls.h"
 #include "form/Fonts.h"
 #include "form/Twips.h"
+#include "info/HelpWindows.h"
+#include "info/frmAbout.h"
+#include "platform/ModalUi.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -18,6 +27,16 @@
 namespace app {
 
 namespace {
+
+// The board count the text names, compared exactly: " 3", "03" or "3.0" is
+// not 3. 0 for any text but "1" to "6".
+int boardCount(const QString &text)
+{
+    for (int n = 1; n <= draw::BoardCount; ++n)
+        if (text == QString::number(n))
+            return n;
+    return 0;
+}
 
 // Lets the window's menu shortcuts win over a text field's own keys: Ctrl+X
 // asks whether to exit even from the board-count box, where the field would
@@ -155,5 +174,98 @@ void Frmlotto::Form_Load()
     Combo1->setCurrentIndex(-1);
     Combo1->setEditText(QString());
 }
+
+// A menu entry and the button it mirrors each have their own handler; the
+// two behave alike and neither goes through the other.
+void Frmlotto::CmdLotto_Click() { playGame(draw::Lotto); }
+void Frmlotto::mnulotto_Click() { playGame(draw::Lotto); }
+void Frmlotto::CmdPowerball_Click() { playGame(draw::Powerball); }
+void Frmlotto::mnuPowerball_Click() { playGame(draw::Powerball); }
+
+void Frmlotto::playGame(const draw::Game &game)
+{
+    const QString text = Combo1->currentText();
+    const int n = boardCount(text);
+    QStringList unloadable;
+    if (text.isEmpty()) {
+        platform::messageBox(this, QStringLiteral("Please select the number of boards you wish to play"));
+    } else if (n > 0) {
+        // Every control is set once to how the click leaves it: nothing on
+        // screen is emptied or hidden only to be shown again.
+        ClearBoards(n + 1);
+        for (int k = 1; k <= n; ++k) {
+            draw::BoardNumbers &numbers = boardsOf(game)[k - 1];
+            draw::DrawBoard(game, numbers, *randomSource);
+            unloadable << boardRows[k - 1].show(game, numbers);
+        }
+        lblpowerball->setVisible(game.hasPowerball());
+        LottoPending = game.lottoPending;
+        ShownBoards = std::int16_t(n);
+    }
+    CmdLotto->setText(QString::fromLatin1(game.lottoCaption));
+    CmdPowerball->setText(QString::fromLatin1(game.powerballCaption));
+    Label2->setText(QString::fromLatin1(game.name));
+
+    // A missing picture costs only its own cell: the click has drawn and
+    // stored every board, and the user is told once which files failed.
+    if (!unloadable.isEmpty())
+        platform::messageBox(this, unloadableMessage(unloadable), QMessageBox::Critical);
+}
+
+void Frmlotto::ClearBoards(int first)
+{
+    for (int k = first; k <= draw::BoardCount; ++k)
+        boardRows[k - 1].clear();
+}
+
+std::array<draw::BoardNumbers, draw::BoardCount> &Frmlotto::boardsOf(const draw::Game &game)
+{
+    return &game == &draw::Lotto ? LottoNumbers : PowerballNumbers;
+}
+
+void Frmlotto::Command1_Click()
+{
+    // Taken first: the lines carry the day the button was pressed, however
+    // long the dialog stays open.
+    const QDate date = today();
+    if (ShownBoards == 0) {
+        platform::messageBox(this, QStringLiteral("There are no results to save yet."));
+        return;
+    }
+    // The boards on screen now, as the last click that drew left them.
+    const draw::Game &game = LottoPending == 1 ? draw::Lotto : draw::Powerball;
+    switch (saveResultsFile(this, resultsLines(game, ShownBoards, boardsOf(game), dateItem(date, QLocale::system())))) {
+    case SaveOutcome::Saved:
+        setWindowTitle(QStringLiteral("Ziventa"));
+        break;
+    case SaveOutcome::Failed:
+        setWindowTitle(QStringLiteral("File not saved...!"));
+        break;
+    case SaveOutcome::Cancelled:
+        break;
+    }
+}
+
+void Frmlotto::Command2_Click() { printWindow(*this); }
+void Frmlotto::mnuPrint_Click() { printWindow(*this); }
+
+// Only this window goes: an information window left open keeps the program
+// running until it is closed too. Closing the window from its title bar asks
+// nothing.
+void Frmlotto::cmdexit_Click()
+{
+    if (confirmExit(this))
+        close();
+}
+
+void Frmlotto::mnuexit_Click()
+{
+    if (confirmExit(this))
+        close();
+}
+
+void Frmlotto::mnuabtus_Click() { info::showWindow<info::frmAbout>(); }
+void Frmlotto::mnuViewhelp_Click() { info::showWindow<info::Dialog>(); }
+void Frmlotto::mnuDis_Click() { info::showWindow<info::frmdis>(); }
 
 } // namespace app

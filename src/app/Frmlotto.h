@@ -79,9 +79,8 @@ private:
     QPushButton *cmdexit = nullptr;
     QLabel *Label2 = nullptr;
     QLabel *lblpowerball = nullptr;
-    // The binding table: boardRows[k - 1] is what board k's draws fill, so
-    // LottoBoard1 to LottoBoard6 (and PowerballBoard1 to PowerballBoard6) are
-    // one draw of draw::Lotto (draw::Powerball) over board k's array and row.
+    // Board k's cells and frame are boardRows[k - 1]. A click draws board k
+    // of its game into the game's array k - 1 and shows it in that row.
     std::array<BoardRow, draw::BoardCount> boardRows{};
 
     QAction *mnulotto = nullptr;

@@ -1,10 +1,10 @@
 #include "app/Printing.h"
 
 #include "app/FileOutput.h"
-#include "app/Frmlotto.h"
 #include "platform/ModalUi.h"
 
 #include <QCoreApplication>
+#include <QMainWindow>
 #include <QDir>
 #include <QFile>
 #include <QPainter>
@@ -46,28 +46,6 @@ bool printCopiesToFile(QPrinter &printer, QWidget &widget, int copies)
         return false;
     const QByteArray pdf = document.readAll();
     return isWholePdf(pdf) && writeWholeFile(path, pdf);
-}
-
-void printWindow(QMainWindow &window)
-{
-    // A printer of its own for every print: no choice of an earlier print
-    // carries over, and nothing the save set is seen here.
-    QPrinter chosen(QPrinter::HighResolution);
-    chosen.setDocName(QCoreApplication::applicationName());
-    const platform::PrintChoice choice = platform::modalUi().printDialog(&window, chosen);
-    if (!choice.accepted)
-        return;
-    QPrinter printer(QPrinter::HighResolution);
-    takePrinterSettings(printer, chosen);
-    QWidget &client = *window.centralWidget();
-    const QString file = printer.outputFileName();
-    // A printer that fails is passed over in silence; a file that could not
-    // be written is the user's to know about.
-    if (file.isEmpty())
-        printCopies(printer, client, choice.copies);
-    else if (choice.copies > 0 && !printCopiesToFile(printer, client, choice.copies))
-        platform::messageBox(&window, QStringLiteral("Unable to print to the file %1").arg(QDir::toNativeSeparators(file)),
-                             QMessageBox::Critical, QStringLiteral("Print"));
 }
 
 } // namespace
@@ -140,15 +118,26 @@ void printCopies(QPrinter &printer, QWidget &widget, int copies)
         painter.end();
 }
 
-// The button and the menu entry print alike; neither goes through the other.
-void Frmlotto::Command2_Click()
+void printWindow(QMainWindow &window)
 {
-    printWindow(*this);
-}
-
-void Frmlotto::mnuPrint_Click()
-{
-    printWindow(*this);
+    // A printer of its own for every print: no choice of an earlier print
+    // carries over, and nothing the save set is seen here.
+    QPrinter chosen(QPrinter::HighResolution);
+    chosen.setDocName(QCoreApplication::applicationName());
+    const platform::PrintChoice choice = platform::modalUi().printDialog(&window, chosen);
+    if (!choice.accepted)
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    takePrinterSettings(printer, chosen);
+    QWidget &client = *window.centralWidget();
+    const QString file = printer.outputFileName();
+    // A printer that fails is passed over in silence; a file that could not
+    // be written is the user's to know about.
+    if (file.isEmpty())
+        printCopies(printer, client, choice.copies);
+    else if (choice.copies > 0 && !printCopiesToFile(printer, client, choice.copies))
+        platform::messageBox(&window, QStringLiteral("Unable to print to the file %1").arg(QDir::toNativeSeparators(file)),
+                             QMessageBox::Critical, QStringLiteral("Print"));
 }
 
 } // namespace app

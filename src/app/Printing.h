@@ -1,5 +1,6 @@
 #pragma once
 
+class QMainWindow;
 class QPainter;
 class QPrinter;
 class QRect;
@@ -7,6 +8,11 @@ class QSize;
 class QWidget;
 
 namespace app {
+
+// Prints window's client area once per copy, as chosen in the Print dialog.
+// A printer that fails is passed over in silence; a file that cannot be
+// written whole is reported and left as it was.
+void printWindow(QMainWindow &window);
 
 // Where a picture of the given size goes on page: as large as fits with its
 // proportions kept, centred across the page and at its top.

@@ -1,6 +1,6 @@
+#include "app/ResultsFile.h"
+
 #include "app/FileOutput.h"
-#include "app/Frmlotto.h"
-#include "app/ResultsLines.h"
 #include "platform/ModalUi.h"
 
 #include <QDir>
@@ -29,19 +29,8 @@ QByteArray fileBytes(const QStringList &lines)
 
 } // namespace
 
-void Frmlotto::Command1_Click()
+SaveOutcome saveResultsFile(QWidget *parent, const QStringList &lines)
 {
-    // Taken first: the lines carry the day the button was pressed, however
-    // long the dialog stays open.
-    const QDate date = today();
-    if (ShownBoards == 0) {
-        platform::messageBox(this, QStringLiteral("There are no results to save yet."));
-        return;
-    }
-    // The boards on screen now, as the last click that drew left them.
-    const draw::Game &game = LottoPending == 1 ? draw::Lotto : draw::Powerball;
-    const QStringList lines = resultsLines(game, ShownBoards, boardsOf(game), dateItem(date, QLocale::system()));
-
     platform::SaveAsRequest request;
     request.title = QStringLiteral("Save as");
     request.filterDescription = QStringLiteral("Text Files{*.txt}");
@@ -49,17 +38,15 @@ void Frmlotto::Command1_Click()
     request.startFolder = startFolder();
     request.overwritePrompt = true;
     request.pathMustExist = true;
-    const QString path = platform::modalUi().saveAsFileName(this, request);
+    const QString path = platform::modalUi().saveAsFileName(parent, request);
     if (path.isEmpty())
-        return;
-
+        return SaveOutcome::Cancelled;
     if (!writeWholeFile(path, fileBytes(lines), QIODevice::Text)) {
-        platform::messageBox(this, QStringLiteral("Unable to save current content to the disk...!"),
+        platform::messageBox(parent, QStringLiteral("Unable to save current content to the disk...!"),
                              QMessageBox::Critical, QStringLiteral("Error saving file"));
-        setWindowTitle(QStringLiteral("File not saved...!"));
-        return;
+        return SaveOutcome::Failed;
     }
-    setWindowTitle(QStringLiteral("Ziventa"));
+    return SaveOutcome::Saved;
 }
 
 } // namespace app
