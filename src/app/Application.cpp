@@ -1,5 +1,7 @@
 #include "app/Application.h"
 
+#include "app/Version.h"
+
 #include <QApplication>
 #include <QIcon>
 #include <QImageReader>
@@ -9,10 +11,7 @@ namespace app {
 void configureApplication(QApplication &application)
 {
     QApplication::setApplicationName(QStringLiteral("Ziventa"));
-    QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
-                                            .arg(ZIVENTA_VERSION_MAJOR)
-                                            .arg(ZIVENTA_VERSION_MINOR)
-                                            .arg(ZIVENTA_VERSION_PATCH));
+    QApplication::setApplicationVersion(QString::fromLatin1(Version));
     QApplication::setOrganizationName(QStringLiteral("NORVANE"));
     QImageReader::setAllocationLimit(PictureAllocationLimitMb);
     application.setWindowIcon(QIcon(QStringLiteral(":/assets/ziventa.ico")));

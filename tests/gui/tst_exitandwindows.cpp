@@ -1,6 +1,7 @@
 // Leaving the program, and the About, help and disclaimer windows the main
 // window opens from its menus.
 #include "app/Frmlotto.h"
+#include "app/Version.h"
 #include "support/FindControl.h"
 #include "support/RecordingProgramStarter.h"
 #include "support/RecordingRegistry.h"
@@ -115,10 +116,7 @@ private slots:
         registry.reset();
         ui.reset();
         QCoreApplication::setApplicationName(QStringLiteral("Ziventa"));
-        QCoreApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
-                                                    .arg(ZIVENTA_VERSION_MAJOR)
-                                                    .arg(ZIVENTA_VERSION_MINOR)
-                                                    .arg(ZIVENTA_VERSION_PATCH));
+        QCoreApplication::setApplicationVersion(QString::fromLatin1(app::Version));
     }
 
     void exitQuestion_data()
@@ -354,10 +352,7 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("versionText");
         QTest::newRow("as built") << QString() << QString() << "About Ziventa"
-                                  << QStringLiteral("Version %1.%2.%3")
-                                         .arg(ZIVENTA_VERSION_MAJOR)
-                                         .arg(ZIVENTA_VERSION_MINOR)
-                                         .arg(ZIVENTA_VERSION_PATCH);
+                                  << QStringLiteral("Version ") + QString::fromLatin1(app::Version);
         QTest::newRow("1.0.0, zeros written") << "Ziventa" << "1.0.0" << "About Ziventa" << "Version 1.0.0";
         QTest::newRow("2.10.3") << "Ziventa" << "2.10.3" << "About Ziventa" << "Version 2.10.3";
         QTest::newRow("another title") << "Quickpick" << "3.0.12" << "About Quickpick" << "Version 3.0.12";
