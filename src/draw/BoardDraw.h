@@ -19,8 +19,8 @@ void DrawBoard(const Game &game, BoardNumbers &numbers, RandomSource &random);
 // Position p gets floor(u * n) + 1 for random's next value u: 1 to n.
 void DrawNumber(BoardNumbers &numbers, int position, int n, RandomSource &random);
 
-// Positions 1 to k in ascending order, by the exchange sort the numbers have
-// always been ordered with: equal numbers are never exchanged.
+// Positions 1 to k in ascending order; an exchange sort is all six numbers
+// need.
 void SortBoardNumbers(BoardNumbers &numbers, int k);
 
 // Makes positions 1 to k distinct: walking from position 2 to k, a number

@@ -43,7 +43,8 @@ bool findAndStartTool()
                          QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools Location"), QStringLiteral("MSINFO"),
                          toolPath))
             return false;
-        // No separator test: a folder ending in a backslash gives two, as always.
+        // The folder is taken as the key holds it: one that ends in a
+        // backslash gets a second, and the tool is looked for there.
         const QString inFolder = toolPath + QStringLiteral("\\MSINFO32.EXE");
         if (!isNormalFile(inFolder))
             return false;

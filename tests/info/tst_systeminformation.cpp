@@ -15,7 +15,7 @@ namespace {
 
 enum class Answer { True, False, Throws };
 
-// A value as a location holds it; absent means no such key.
+// A value as a key holds it; absent means no such key.
 struct Stored {
     bool present = false;
     std::uint32_t type = 0;
@@ -43,8 +43,8 @@ QByteArray hex(const char *digits)
     return QByteArray::fromHex(digits);
 }
 
-const QString Location1 = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO");
-const QString Location2 = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools Location");
+const QString ToolPathKey = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO");
+const QString ToolFolderKey = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools Location");
 const QString Unavailable = QStringLiteral("System Information Is Unavailable At This Time");
 
 } // namespace
@@ -125,8 +125,8 @@ private slots:
 
     void startSysInfo_data()
     {
-        QTest::addColumn<Stored>("location1");
-        QTest::addColumn<Stored>("location2");
+        QTest::addColumn<Stored>("toolPath");
+        QTest::addColumn<Stored>("toolFolder");
         QTest::addColumn<QStringList>("files"); // below <dir>; a final / makes a folder
         QTest::addColumn<QStringList>("opened");
         QTest::addColumn<QStringList>("started");
@@ -136,40 +136,40 @@ private slots:
         // stands where Windows would find MSINFO32.EXE in the folder tools.
         const Stored tools = text("<dir>/tools");
         const QString tool = QStringLiteral("tools\\MSINFO32.EXE");
-        const QStringList both{Location1, Location2};
+        const QStringList both{ToolPathKey, ToolFolderKey};
 
-        QTest::newRow("location 1 starts, location 2 unread")
-            << text("<dir>/tool") << tools << QStringList{"tool", tool} << QStringList{Location1}
+        QTest::newRow("the tool's path starts it, the folder key unread")
+            << text("<dir>/tool") << tools << QStringList{"tool", tool} << QStringList{ToolPathKey}
             << QStringList{"<dir>/tool"} << false;
-        QTest::newRow("location 2's folder holds the tool")
+        QTest::newRow("the shared folder holds the tool")
             << absent() << tools << QStringList{tool} << both << QStringList{"<dir>/" + tool} << false;
-        QTest::newRow("a folder ending in a backslash gives two")
+        QTest::newRow("a folder ending in a backslash is joined with a second one")
             << absent() << text("<dir>/tools\\") << QStringList{"tools\\\\MSINFO32.EXE"} << both
             << QStringList{"<dir>/tools\\\\MSINFO32.EXE"} << false;
-        QTest::newRow("the doubled backslash is what is tested")
+        QTest::newRow("a folder ending in a backslash misses the tool behind one")
             << absent() << text("<dir>/tools\\") << QStringList{tool} << both << QStringList{} << true;
-        QTest::newRow("location 2's folder without the tool")
+        QTest::newRow("the shared folder without the tool")
             << absent() << tools << QStringList{} << both << QStringList{} << true;
-        QTest::newRow("location 2's tool is a folder")
+        QTest::newRow("the shared folder's tool is a folder")
             << absent() << tools << QStringList{tool + "/"} << both << QStringList{} << true;
-        QTest::newRow("location 1 names a missing file")
-            << text("<dir>/missing") << tools << QStringList{tool} << QStringList{Location1}
+        QTest::newRow("the tool's path names a missing file")
+            << text("<dir>/missing") << tools << QStringList{tool} << QStringList{ToolPathKey}
             << QStringList{"<dir>/missing"} << true;
-        QTest::newRow("location 1 of type 2 starts nothing")
-            << text("<dir>/tool", 2) << tools << QStringList{"tool", tool} << QStringList{Location1}
+        QTest::newRow("the tool's path of type 2 starts nothing")
+            << text("<dir>/tool", 2) << tools << QStringList{"tool", tool} << QStringList{ToolPathKey}
             << QStringList{""} << true;
-        QTest::newRow("location 1 without data")
-            << raw(1, {}) << tools << QStringList{tool} << QStringList{Location1} << QStringList{} << true;
-        QTest::newRow("location 1 too long, location 2 used")
+        QTest::newRow("the tool's path without data")
+            << raw(1, {}) << tools << QStringList{tool} << QStringList{ToolPathKey} << QStringList{} << true;
+        QTest::newRow("the tool's path too long, the shared folder used")
             << raw(1, QByteArray(1025, 'x')) << tools << QStringList{tool} << both << QStringList{"<dir>/" + tool}
             << false;
-        QTest::newRow("neither location") << absent() << absent() << QStringList{} << both << QStringList{} << true;
+        QTest::newRow("neither key") << absent() << absent() << QStringList{} << both << QStringList{} << true;
     }
 
     void startSysInfo()
     {
-        QFETCH(Stored, location1);
-        QFETCH(Stored, location2);
+        QFETCH(Stored, toolPath);
+        QFETCH(Stored, toolFolder);
         QFETCH(QStringList, files);
         QFETCH(QStringList, opened);
         QFETCH(QStringList, started);
@@ -189,8 +189,8 @@ private slots:
                 registry.hive.setValue(LocalMachine, key, name, stored.type,
                                        stored.data.replace("<dir>", dir.path().toUtf8()));
         };
-        store(Location1, "PATH", location1);
-        store(Location2, "MSINFO", location2);
+        store(ToolPathKey, "PATH", toolPath);
+        store(ToolFolderKey, "MSINFO", toolFolder);
         RecordingProgramStarter starter;
         ScriptedModalUi ui;
 
