@@ -183,7 +183,7 @@ private slots:
         QFETCH(bool, lotto);
         QFETCH(bool, menu);
         QFETCH(int, boards);
-        ScriptedModalUi modal;
+        ScriptedModalUi &modal = *ui;
         ScriptedRandom random;
         window->randomSource = &random;
         queueBoards(random, !lotto, 2, 1);
@@ -374,7 +374,7 @@ private slots:
             QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
         if (corrupt7)
             QVERIFY(folder.corrupt(7));
-        ScriptedModalUi modal;
+        ScriptedModalUi &modal = *ui;
         ScriptedRandom random;
         window->randomSource = &random;
         const BoardNumbers boards[] = {{0, 1, 2, 3, 4, 5, 6}, {0, 10, 11, 12, 23, 30, 31}, {0, 7, 8, 9, 23, 40, 41}};

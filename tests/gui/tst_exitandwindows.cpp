@@ -7,6 +7,7 @@
 #include "support/RecordingRegistry.h"
 #include "support/ScriptedModalUi.h"
 #include "support/TestMain.h"
+#include "support/WindowUnderTest.h"
 
 #include <QAction>
 #include <QFile>
@@ -64,15 +65,13 @@ QString labelText(QWidget *window, const char *name)
 
 } // namespace
 
-class TestExitAndWindows : public QObject {
+class TestExitAndWindows : public QObject, private WindowUnderTest {
     Q_OBJECT
 
-    std::unique_ptr<ScriptedModalUi> ui;
     // No test reads this machine's registry or starts its tools: the registry
     // is empty unless a test fills it, so System Info finds nothing.
     std::unique_ptr<RecordingRegistry> registry;
     std::unique_ptr<RecordingProgramStarter> starter;
-    std::unique_ptr<Frmlotto> window;
 
     void choose(const char *entry) { child<QAction>(window.get(), entry)->trigger(); }
 
@@ -97,12 +96,9 @@ class TestExitAndWindows : public QObject {
 private slots:
     void init()
     {
-        ui = std::make_unique<ScriptedModalUi>();
         registry = std::make_unique<RecordingRegistry>();
         starter = std::make_unique<RecordingProgramStarter>();
-        window = std::make_unique<Frmlotto>();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QVERIFY(openWindow());
     }
 
     void cleanup()
@@ -111,10 +107,9 @@ private slots:
             for (QWidget *w : onScreen(c.name))
                 w->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        window.reset();
+        closeWindow();
         starter.reset();
         registry.reset();
-        ui.reset();
         QCoreApplication::setApplicationName(QStringLiteral("Ziventa"));
         QCoreApplication::setApplicationVersion(QString::fromLatin1(app::Version));
     }

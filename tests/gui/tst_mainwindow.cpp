@@ -19,9 +19,6 @@
 class TestMainWindow : public QObject, private WindowUnderTest {
     Q_OBJECT
 
-    // Answers what the window asks (Ctrl+X asks whether to exit: No).
-    ScriptedModalUi modalUi;
-
     QStringList comboItems() const
     {
         QStringList items;

@@ -9,6 +9,7 @@
 #include "support/SpecialFiles.h"
 #include "support/FindControl.h"
 #include "support/TestMain.h"
+#include "support/WindowUnderTest.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -176,18 +177,10 @@ public:
 
 } // namespace
 
-class TestPrinting : public QObject {
+class TestPrinting : public QObject, private WindowUnderTest {
     Q_OBJECT
 
-    std::unique_ptr<Frmlotto> window;
-    std::unique_ptr<ScriptedModalUi> ui;
     std::unique_ptr<QTemporaryDir> folder;
-
-    template <typename T = QWidget>
-    T *control(const QString &name) const
-    {
-        return findControl<T>(*window, name);
-    }
 
     QString pdf(const char *name) const { return folder->filePath(QString::fromLatin1(name)); }
 
@@ -254,17 +247,13 @@ private slots:
     void init()
     {
         folder = std::make_unique<QTemporaryDir>();
-        ui = std::make_unique<ScriptedModalUi>();
-        window = std::make_unique<Frmlotto>();
+        QVERIFY(openWindow());
         showPowerballBoards();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }
 
     void cleanup()
     {
-        window.reset();
-        ui.reset();
+        closeWindow();
         folder.reset();
     }
 

@@ -6,6 +6,7 @@
 #include "support/ScriptedModalUi.h"
 #include "support/ScriptedRandom.h"
 #include "support/TestMain.h"
+#include "support/WindowUnderTest.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -172,11 +173,9 @@ void queueBoards(ScriptedRandom &random, Game game, int n)
 
 } // namespace
 
-class TestResultsFile : public QObject {
+class TestResultsFile : public QObject, private WindowUnderTest {
     Q_OBJECT
 
-    std::unique_ptr<ScriptedModalUi> ui;
-    std::unique_ptr<Frmlotto> window;
     std::unique_ptr<QTemporaryDir> dir;
     QDate clock;
 
@@ -225,12 +224,9 @@ class TestResultsFile : public QObject {
 private slots:
     void init()
     {
-        ui = std::make_unique<ScriptedModalUi>();
-        window = std::make_unique<Frmlotto>();
+        QVERIFY(openWindow());
         clock = PressedOn;
         window->today = [this] { return clock; };
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         dir = std::make_unique<QTemporaryDir>();
         QVERIFY(dir->isValid());
         QVERIFY2(QLocale::system().toString(PressedOn, QLocale::ShortFormat).size() <= 13,
@@ -239,8 +235,7 @@ private slots:
 
     void cleanup()
     {
-        window.reset();
-        ui.reset();
+        closeWindow();
         dir.reset();
     }
 
