@@ -9,6 +9,9 @@
 #include <QFileInfo>
 #include <benchmark/benchmark.h>
 #include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
 
 // A missing picture would end a click with a message box, which would wait
 // for a person.
@@ -38,13 +41,72 @@ inline bool drawAndReadBoard(const draw::Game &game, draw::BoardNumbers &numbers
     return read;
 }
 
-// Runs the benchmarks the command line selects; what main returns.
-inline int runBenchmarks(int argc, char *argv[])
+// A figure measured against its anchor from the same run: what this
+// machine's figures mean alone is little, how they compare is what counts.
+struct Ratio {
+    std::string figure;
+    std::string anchor;
+    std::string counter; // empty: the wall time
+    double goal;         // the most the ratio should be
+};
+
+// The console report, then each ratio whose two runs were both measured.
+// With repetitions it compares medians.
+class RatioReporter final : public benchmark::ConsoleReporter {
+public:
+    explicit RatioReporter(std::vector<Ratio> ratios) : ratios(std::move(ratios)) {}
+
+    void ReportRuns(const std::vector<Run> &runs) override
+    {
+        for (const Run &run : runs) {
+            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+            if (run.error_occurred || (run.run_type == Run::RT_Aggregate && !median))
+                continue;
+            if (median || !medians.count(run.run_name.function_name))
+                measured[run.run_name.function_name] = run;
+            if (median)
+                medians[run.run_name.function_name] = true;
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+
+    void Finalize() override
+    {
+        ConsoleReporter::Finalize();
+        for (const Ratio &ratio : ratios) {
+            const auto figure = measured.find(ratio.figure);
+            const auto anchor = measured.find(ratio.anchor);
+            if (figure == measured.end() || anchor == measured.end())
+                continue;
+            const double value = valueOf(figure->second, ratio.counter) / valueOf(anchor->second, ratio.counter);
+            const std::string what = ratio.counter.empty() ? "time" : ratio.counter;
+            std::printf("%s / %s, %s: %.2f (goal %.2f or less%s)\n", ratio.figure.c_str(), ratio.anchor.c_str(),
+                        what.c_str(), value, ratio.goal, value <= ratio.goal ? "" : ", not met");
+        }
+    }
+
+private:
+    static double valueOf(const Run &run, const std::string &counter)
+    {
+        if (!counter.empty())
+            return run.counters.at(counter).value;
+        return run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
+    }
+
+    std::vector<Ratio> ratios;
+    std::map<std::string, Run> measured;
+    std::map<std::string, bool> medians;
+};
+
+// Runs the benchmarks the command line selects and reports the ratios;
+// what main returns.
+inline int runBenchmarks(int argc, char *argv[], std::vector<Ratio> ratios = {})
 {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
-    benchmark::RunSpecifiedBenchmarks();
+    RatioReporter reporter(std::move(ratios));
+    benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return 0;
 }

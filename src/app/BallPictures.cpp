@@ -15,6 +15,7 @@
 #include <gif_lib.h>
 
 #ifdef Q_OS_UNIX
+#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -44,28 +45,42 @@ constexpr qint64 MaxPictureFileBytes = 8 * 1024 * 1024;
 // The bytes of the regular file at path. Anything else at that path (a
 // FIFO, a socket, a device, a folder) is refused without being opened in a
 // way that could wait: a FIFO without a writer would hold the click forever.
+// A click reads 36 files, so each costs as few calls to the system as it can.
 std::optional<QByteArray> readRegularFile(const QString &path)
 {
-    if (!QFileInfo(path).isFile())
-        return std::nullopt;
-    QFile file;
 #ifdef Q_OS_UNIX
+    const QByteArray name = QFile::encodeName(path);
+    struct stat status;
+    // Looked at before it is opened: opening a device can start it.
+    if (::stat(name.constData(), &status) != 0 || !S_ISREG(status.st_mode))
+        return std::nullopt;
     // Checked again on what was opened, in case the path changed meanwhile;
     // O_NONBLOCK keeps the open itself from waiting on a FIFO.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return std::nullopt;
-    struct stat status;
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)
-        || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
+    const auto close = qScopeGuard([fd] { ::close(fd); });
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || status.st_size > MaxPictureFileBytes)
         return std::nullopt;
+    // What it held when opened: a file that grows meanwhile reads as cut short.
+    QByteArray bytes(qsizetype(status.st_size), Qt::Uninitialized);
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t got = ::read(fd, bytes.data() + done, size_t(bytes.size() - done));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            break;
+        done += got;
     }
+    bytes.truncate(done);
+    return bytes;
 #else
-    file.setFileName(path);
+    if (!QFileInfo(path).isFile())
+        return std::nullopt;
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-#endif
     // What it held when opened: a file that grows meanwhile reads as cut short.
     const qint64 size = file.size();
     if (size > MaxPictureFileBytes)
@@ -74,6 +89,7 @@ std::optional<QByteArray> readRegularFile(const QString &path)
     if (file.error() != QFileDevice::NoError)
         return std::nullopt;
     return bytes;
+#endif
 }
 
 // Whether a picture of width x height, four bytes a pixel, stays within the
@@ -150,6 +166,9 @@ bool paintImage(GifFileType *gif, int transparent, QImage &picture)
     if (image.Width == 0 || image.Height == 0)
         return skipImageData(gif);
     std::vector<GifPixelType> row(size_t(image.Width));
+    // What of each row lies on the screen: an image may reach past it.
+    const int shown = qBound(0, picture.width() - image.Left, image.Width);
+    const int height = picture.height();
     for (int i = 0; i < image.Height; ++i) {
         // An early end leaves the rest of its row as it was filled.
         std::fill(row.begin(), row.end(), fill);
@@ -157,10 +176,10 @@ bool paintImage(GifFileType *gif, int transparent, QImage &picture)
         if (endedEarly && gif->Error != D_GIF_ERR_EOF_TOO_SOON)
             return false;
         const int y = image.Top + rowAt(i, image.Height, image.Interlace);
-        if (y < picture.height()) {
-            auto *pixels = reinterpret_cast<QRgb *>(picture.scanLine(y));
-            for (int x = 0; x < image.Width && image.Left + x < picture.width(); ++x)
-                pixels[image.Left + x] = colours[row[size_t(x)]];
+        if (y < height && shown > 0) {
+            QRgb *pixels = reinterpret_cast<QRgb *>(picture.scanLine(y)) + image.Left;
+            for (int x = 0; x < shown; ++x)
+                pixels[x] = colours[row[size_t(x)]];
         }
         if (endedEarly)
             return skipImageData(gif);
