@@ -17,9 +17,13 @@ QString installedFamily(const QStringList &wanted, const QString &fallback)
     return fallback;
 }
 
+// Each face is looked up once: the fonts installed do not change while the
+// program runs, and a window asks for its faces control by control.
 QFont sansSerifFont(qreal points)
 {
-    QFont font(installedFamily({"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arial"}, QFont().family()));
+    static const QString family =
+        installedFamily({"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arial"}, QFont().family());
+    QFont font(family);
     font.setPointSizeF(points);
     return font;
 }
@@ -50,7 +54,8 @@ QFont helpTitleFont()
 
 QFont rowLabelFont()
 {
-    QFont font(installedFamily({"DigifaceWide", "DSEG7 Classic"}, "Monospace"));
+    static const QString family = installedFamily({"DigifaceWide", "DSEG7 Classic"}, "Monospace");
+    QFont font(family);
     font.setStyleHint(QFont::Monospace);
     font.setPointSizeF(12);
     font.setWeight(QFont::Normal);
@@ -59,7 +64,8 @@ QFont rowLabelFont()
 
 QFont gameTitleFont()
 {
-    QFont font(installedFamily({"Elephant", "DejaVu Serif", "Liberation Serif"}, "Serif"));
+    static const QString family = installedFamily({"Elephant", "DejaVu Serif", "Liberation Serif"}, "Serif");
+    QFont font(family);
     font.setStyleHint(QFont::Serif);
     font.setPointSizeF(26.25);
     font.setWeight(QFont::Bold);
