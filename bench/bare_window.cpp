@@ -2,42 +2,21 @@
 // the main window's size with a three-menu bar, shown and painted once. It
 // reports its peak resident memory on one line of stdout, as the program's
 // own child modes do.
-#include "PeakMemory.h"
+#include "ChildSupport.h"
 
-#include <QApplication>
 #include <QMainWindow>
 #include <QMenuBar>
-#include <cstdio>
-
-namespace {
-
-class FirstPaintWindow final : public QMainWindow {
-public:
-    bool painted = false;
-
-protected:
-    void paintEvent(QPaintEvent *event) override
-    {
-        QMainWindow::paintEvent(event);
-        painted = true;
-    }
-};
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    FirstPaintWindow window;
+    FirstPaint<QMainWindow> window;
     for (const char *menu : {"File", "About", "Help"})
         window.menuBar()->addMenu(QString::fromLatin1(menu));
     window.resize(439, 617);
-    window.show();
-    while (!window.painted)
-        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    std::printf("%ld\n", peakResidentKib());
-    std::fflush(stdout);
+    window.showAndPaint();
+    reportPeakMemory();
     return 0;
 }

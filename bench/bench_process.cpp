@@ -6,7 +6,7 @@
 // counts. Run from the folder that holds Numbers, e.g.
 //   build/bench/bench_process --benchmark_repetitions=20 --benchmark_report_aggregates_only=true
 #include "BenchSupport.h"
-#include "PeakMemory.h"
+#include "ChildSupport.h"
 #include "app/Application.h"
 #include "app/Frmlotto.h"
 #include "draw/Random.h"
@@ -50,18 +50,6 @@ const Run runs[] = {
 
 const char ChildOption[] = "--child=";
 
-class FirstPaintWindow final : public app::Frmlotto {
-public:
-    bool painted = false;
-
-protected:
-    void paintEvent(QPaintEvent *event) override
-    {
-        Frmlotto::paintEvent(event);
-        painted = true;
-    }
-};
-
 // The child: starts as the program does, does its run, and reports its peak
 // resident memory on one line of stdout, which is when the parent's clock
 // stops.
@@ -82,11 +70,8 @@ int runChild(const Run &run, int argc, char *argv[])
             }
         }
     } else {
-        FirstPaintWindow window;
-        window.show();
-        // The controls paint in the same pass as the window, before processEvents returns.
-        while (!window.painted)
-            QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        FirstPaint<app::Frmlotto> window;
+        window.showAndPaint();
         if (run.button) {
             window.findChild<QComboBox *>(QStringLiteral("Combo1"))->setEditText(QStringLiteral("6"));
             auto *game = window.findChild<QPushButton *>(QString::fromLatin1(run.button));
@@ -96,8 +81,7 @@ int runChild(const Run &run, int argc, char *argv[])
             }
         }
     }
-    std::printf("%ld\n", peakResidentKib());
-    std::fflush(stdout);
+    reportPeakMemory();
     return 0;
 }
 

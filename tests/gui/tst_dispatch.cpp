@@ -7,7 +7,7 @@
 #include "support/PictureFolder.h"
 #include "support/ScriptedModalUi.h"
 #include "support/ScriptedRandom.h"
-#include "support/SpecialFiles.h"
+#include "support/FileKinds.h"
 #include "support/TestMain.h"
 #include "support/WindowUnderTest.h"
 

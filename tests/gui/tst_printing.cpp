@@ -6,7 +6,7 @@
 #include "app/BallPictures.h"
 #include "support/ScratchMount.h"
 #include "support/ScriptedModalUi.h"
-#include "support/SpecialFiles.h"
+#include "support/FileKinds.h"
 #include "support/FindControl.h"
 #include "support/TestMain.h"
 #include "support/WindowUnderTest.h"

@@ -2,7 +2,7 @@
 // a failed save leaves behind.
 #include "app/Frmlotto.h"
 #include "support/ScratchMount.h"
-#include "support/SpecialFiles.h"
+#include "support/FileKinds.h"
 #include "support/ScriptedModalUi.h"
 #include "support/ScriptedRandom.h"
 #include "support/TestMain.h"

@@ -1,4 +1,4 @@
-#include "support/SpecialFiles.h"
+#include "support/FileKinds.h"
 
 #include <QFile>
 #include <QFileInfo>
