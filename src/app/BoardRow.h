@@ -6,8 +6,6 @@
 #include <QStringList>
 #include <array>
 
-class QLabel;
-
 namespace form {
 class BallImage;
 class FrameShape;

@@ -4,9 +4,9 @@
 #include "platform/ModalUi.h"
 
 #include <QCoreApplication>
-#include <QMainWindow>
 #include <QDir>
 #include <QFile>
+#include <QMainWindow>
 #include <QPainter>
 #include <QPicture>
 #include <QPrinter>
