@@ -1,5 +1,6 @@
 #include "app/Application.h"
 
+#include "app/BallPictures.h"
 #include "app/Version.h"
 
 #include <QApplication>

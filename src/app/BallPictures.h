@@ -6,6 +6,12 @@
 
 namespace app {
 
+// The most one picture read from disk may take, in megabytes: the ball
+// pictures, and through Qt's readers the window's own. The largest picture
+// the program shows needs under 2; a picture whose header claims more is
+// damaged or hostile, and is refused before anything is allocated.
+constexpr int PictureAllocationLimitMb = 8;
+
 // The relative folder that holds the ball pictures.
 QString ballPictureFolder();
 
@@ -17,8 +23,8 @@ QString ballPicturePath(int n);
 // The GIF in the file at path, read afresh and painted as Qt's own reader
 // paints its first image, or a null image when the file is missing, is not a
 // regular file (a FIFO, a socket, a device or a folder is never waited on),
-// is over 8 MB, is no GIF or one cut short, or claims for its screen or any
-// of its images more memory than PictureAllocationLimitMb.
+// is over 8 MB, is no GIF or one cut short, or would take for its picture or
+// any of its images more memory than PictureAllocationLimitMb.
 QImage loadBallPicture(const QString &path);
 
 // The one message about the pictures a click could not load: paths in the

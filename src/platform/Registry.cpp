@@ -1,9 +1,9 @@
 #include "platform/Registry.h"
 
 #include "platform/Install.h"
+#include "platform/RegularFile.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QRegularExpression>
 #include <QStringList>
 #include <QtEndian>
@@ -146,13 +146,17 @@ bool parseHive(const QString &text, MemoryRegistry &into, QString *error)
 MemoryRegistry loadHiveFile(const QString &path)
 {
     MemoryRegistry hive;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        qWarning("registry hive %s not read: %s", qPrintable(path), qPrintable(file.errorString()));
+    // Anyone may put something else beside the program: it is read only when
+    // it is a small regular file, so a FIFO, a device or a huge file answers
+    // at once as no hive.
+    const std::optional<QByteArray> bytes = readRegularFile(path, MaxHiveFileBytes);
+    if (!bytes) {
+        qWarning("registry hive %s not read: missing, not a regular file, or over %lld bytes", qPrintable(path),
+                 MaxHiveFileBytes);
         return hive;
     }
     QString error;
-    if (!parseHive(QString::fromUtf8(file.readAll()), hive, &error))
+    if (!parseHive(QString::fromUtf8(*bytes), hive, &error))
         qWarning("registry hive %s not used, %s", qPrintable(path), qPrintable(error));
     return hive;
 }

@@ -95,8 +95,12 @@ private:
 // error says which line is wrong and why.
 bool parseHive(const QString &text, MemoryRegistry &into, QString *error = nullptr);
 
-// The hive of the file at path; empty, so that every open fails, when the file
-// is missing or malformed (a malformed one is reported as a warning).
+// The most a hive file may hold; the shipped one holds under 3 KiB.
+constexpr qint64 MaxHiveFileBytes = 64 * 1024;
+
+// The hive of the file at path; empty, so that every open fails, when the
+// file is missing, is not a regular file, holds more than MaxHiveFileBytes
+// or is malformed (each reported as a warning).
 MemoryRegistry loadHiveFile(const QString &path);
 
 // Where the program looks for its hive: beside the executable.

@@ -159,6 +159,13 @@ private slots:
         laterImage.chop(1); // its trailer
         laterImage += gifClaiming(3000, 3000).mid(19); // an image and a trailer
         QTest::newRow("a later image claiming 3000 x 3000") << laterImage;
+        // Each size alone is within the cap; the picture, a side from each, is not.
+        QTest::newRow("a screen 0 wide, 20000 high, over an image 20000 x 1")
+            << gifClaiming(QSize(0, 20000), QSize(20000, 1));
+        QTest::newRow("a screen 20000 wide, 0 high, over an image 1 x 20000")
+            << gifClaiming(QSize(20000, 0), QSize(1, 20000));
+        QTest::newRow("a screen 0 wide, 65535 high, over an image 65535 x 1")
+            << gifClaiming(QSize(0, 65535), QSize(65535, 1));
         QTest::newRow("no image") << gifOf({4, 4}, 2, 0, {});
         QTest::newRow("a PNG") << QByteArray::fromBase64("iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAYAAAAfFcSJAAAADUlEQVR4nGNgYPgPAAEDAQAIicLsAAAAAElFTkSuQmCC");
         QTest::newRow("no picture at all") << QByteArray("not a picture at all");

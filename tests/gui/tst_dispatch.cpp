@@ -334,6 +334,9 @@ private slots:
         QTest::newRow("a GIF claiming 30000 x 30000") << "bytes" << gifClaiming(30000, 30000) << false << cannot23;
         // Under Qt's reader's own limit: only the program's cap refuses it.
         QTest::newRow("a GIF claiming 3000 x 3000") << "bytes" << gifClaiming(3000, 3000) << false << cannot23;
+        // Its screen takes the image's width: 20000 x 20000 in all.
+        QTest::newRow("a GIF 0 x 20000 over an image 20000 x 1")
+            << "bytes" << gifClaiming(QSize(0, 20000), QSize(20000, 1)) << false << cannot23;
         // Not waited on: a FIFO without a writer would hold the click for good.
         QTest::newRow("a FIFO") << "FIFO" << QByteArray() << false << cannot23;
         QTest::newRow("a socket") << "socket" << QByteArray() << false << cannot23;

@@ -1,6 +1,8 @@
 // The read-only registry held in memory, and the hive file it is read from.
 #include "platform/Registry.h"
+#include "support/FileKinds.h"
 
+#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -161,34 +163,52 @@ private slots:
         QCOMPARE(read.data, data);
     }
 
-    // A hive file that cannot be used leaves every key missing, and never crashes.
+    // A hive file that cannot be used leaves every key missing, and never
+    // crashes. What is not a small regular file is not read at all, so it
+    // cannot make the program wait or grow without bound.
     void hiveFiles_data()
     {
-        QTest::addColumn<bool>("exists");
+        QTest::addColumn<QString>("kind"); // of what the path names
         QTest::addColumn<QByteArray>("contents");
         QTest::addColumn<bool>("warns");
         QTest::addColumn<bool>("opens");
-        QTest::newRow("good") << true << QByteArray("[HKEY_LOCAL_MACHINE\\SOFTWARE\\Ziventa]\n") << false << true;
-        QTest::newRow("missing") << false << QByteArray() << true << false;
-        QTest::newRow("empty") << true << QByteArray() << false << false;
-        QTest::newRow("garbage") << true << QByteArray("\x89PNG\r\n\x1a\n\0\0\xff[", 12) << true << false;
+        const QByteArray good("[HKEY_LOCAL_MACHINE\\SOFTWARE\\Ziventa]\n");
+        // One long comment line before the key, to a size in all.
+        auto padded = [&](qint64 size) { return "#" + QByteArray(size - good.size() - 2, 'x') + "\n" + good; };
+        QTest::newRow("good") << "file" << good << false << true;
+        QTest::newRow("missing") << "missing" << QByteArray() << true << false;
+        QTest::newRow("empty") << "file" << QByteArray() << false << false;
+        QTest::newRow("garbage") << "file" << QByteArray("\x89PNG\r\n\x1a\n\0\0\xff[", 12) << true << false;
         QTest::newRow("good key, bad value")
-            << true << QByteArray("[HKEY_LOCAL_MACHINE\\SOFTWARE\\Ziventa]\n\"V\" = 1 \"unclosed\n") << true << false;
+            << "file" << QByteArray("[HKEY_LOCAL_MACHINE\\SOFTWARE\\Ziventa]\n\"V\" = 1 \"unclosed\n") << true << false;
+        QTest::newRow("64 KiB exactly") << "file" << padded(MaxHiveFileBytes) << false << true;
+        QTest::newRow("a byte over 64 KiB") << "file" << padded(MaxHiveFileBytes + 1) << true << false;
+        // Without a writer, opening it would wait for good.
+        QTest::newRow("a FIFO") << "FIFO" << QByteArray() << true << false;
+        // Read as a file, it would never end.
+        QTest::newRow("a link to /dev/zero") << "device link" << QByteArray() << true << false;
+        QTest::newRow("a folder") << "folder" << QByteArray() << true << false;
     }
 
     void hiveFiles()
     {
-        QFETCH(bool, exists);
+        QFETCH(QString, kind);
         QFETCH(QByteArray, contents);
         QFETCH(bool, warns);
         QFETCH(bool, opens);
 
         QTemporaryDir dir;
         const QString path = dir.filePath("ziventa.hive");
-        if (exists) {
+        if (kind == "file") {
             QFile file(path);
             QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(contents);
+            QCOMPARE(file.write(contents), contents.size());
+        } else if (kind == "FIFO") {
+            QVERIFY(makeFifo(path));
+        } else if (kind == "device link") {
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+        } else if (kind == "folder") {
+            QVERIFY(QDir().mkdir(path));
         }
         if (warns)
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^registry hive .*ziventa\\.hive not"));

@@ -19,13 +19,18 @@ void appendSize(QByteArray &gif, int width, int height)
 
 QByteArray gifClaiming(int width, int height)
 {
+    return gifClaiming(QSize(width, height), QSize(width, height));
+}
+
+QByteArray gifClaiming(QSize screen, QSize image)
+{
     QByteArray gif("GIF89a");
-    appendSize(gif, width, height);
+    appendSize(gif, screen.width(), screen.height());
     gif.append("\x80\x00\x00", 3);                 // a global table of 2 colours
     gif.append("\x00\x00\x00\xff\xff\xff", 6);     // black, white
     gif.append(',');                               // the image, at 0,0
     gif.append("\x00\x00\x00\x00", 4);
-    appendSize(gif, width, height);
+    appendSize(gif, image.width(), image.height());
     gif.append('\x00');                            // no table of its own
     // Codes of 3 bits: clear (4), then end of information (5).
     gif.append("\x02\x01\x2c\x00", 4);

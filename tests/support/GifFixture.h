@@ -9,6 +9,9 @@
 // pixels: two colours and an image that ends at once. A reader that trusts
 // the header allocates the whole size before it finds out.
 QByteArray gifClaiming(int width, int height);
+// The same with a screen and an image of sizes of their own; a screen 0 wide
+// or 0 high takes the image's width or height.
+QByteArray gifClaiming(QSize screen, QSize image);
 
 // One image of a GIF made by giflib's own encoder.
 struct GifImage {
