@@ -50,11 +50,19 @@ struct Ratio {
     double goal;         // the most the ratio should be
 };
 
-// The console report, then each ratio whose two runs were both measured.
-// With repetitions it compares medians.
-class RatioReporter final : public benchmark::ConsoleReporter {
+// The report the library's own flags ask for (--benchmark_format,
+// --benchmark_color and the rest), then each ratio whose two runs were both
+// measured: after the console table, or on stderr, so that json and csv
+// keep stdout to themselves. With repetitions it compares medians.
+class RatioReporter final : public benchmark::BenchmarkReporter {
 public:
-    explicit RatioReporter(std::vector<Ratio> ratios) : ratios(std::move(ratios)) {}
+    // The library keeps the display reporter it makes.
+    explicit RatioReporter(std::vector<Ratio> ratios)
+        : display(benchmark::CreateDefaultDisplayReporter()), ratios(std::move(ratios))
+    {
+    }
+
+    bool ReportContext(const Context &context) override { return display->ReportContext(context); }
 
     void ReportRuns(const std::vector<Run> &runs) override
     {
@@ -67,12 +75,13 @@ public:
             if (median)
                 medians[run.run_name.function_name] = true;
         }
-        ConsoleReporter::ReportRuns(runs);
+        display->ReportRuns(runs);
     }
 
     void Finalize() override
     {
-        ConsoleReporter::Finalize();
+        display->Finalize();
+        std::FILE *out = dynamic_cast<benchmark::ConsoleReporter *>(display) ? stdout : stderr;
         for (const Ratio &ratio : ratios) {
             const auto figure = measured.find(ratio.figure);
             const auto anchor = measured.find(ratio.anchor);
@@ -80,8 +89,8 @@ public:
                 continue;
             const double value = valueOf(figure->second, ratio.counter) / valueOf(anchor->second, ratio.counter);
             const std::string what = ratio.counter.empty() ? "time" : ratio.counter;
-            std::printf("%s / %s, %s: %.2f (goal %.2f or less%s)\n", ratio.figure.c_str(), ratio.anchor.c_str(),
-                        what.c_str(), value, ratio.goal, value <= ratio.goal ? "" : ", not met");
+            std::fprintf(out, "%s / %s, %s: %.2f (goal %.2f or less%s)\n", ratio.figure.c_str(),
+                         ratio.anchor.c_str(), what.c_str(), value, ratio.goal, value <= ratio.goal ? "" : ", not met");
         }
     }
 
@@ -93,6 +102,7 @@ private:
         return run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
     }
 
+    BenchmarkReporter *display;
     std::vector<Ratio> ratios;
     std::map<std::string, Run> measured;
     std::map<std::string, bool> medians;

@@ -3,12 +3,14 @@
 // reports its peak resident memory on one line of stdout, as the program's
 // own child modes do.
 #include "ChildSupport.h"
+#include "SizeHintsWarning.h"
 
 #include <QMainWindow>
 #include <QMenuBar>
 
 int main(int argc, char *argv[])
 {
+    dropSizeHintsWarning();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);

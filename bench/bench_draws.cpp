@@ -6,6 +6,7 @@
 // Run from the folder that holds Numbers, e.g.
 //   build/bench/bench_draws --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
 #include "BenchSupport.h"
+#include "SizeHintsWarning.h"
 #include "app/Application.h"
 #include "app/Frmlotto.h"
 #include "draw/Random.h"
@@ -75,6 +76,7 @@ BENCHMARK_CAPTURE(numbersOnly, Powerball, draw::Powerball);
 
 int main(int argc, char *argv[])
 {
+    dropSizeHintsWarning();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);

@@ -7,6 +7,7 @@
 //   build/bench/bench_process --benchmark_repetitions=20 --benchmark_report_aggregates_only=true
 #include "BenchSupport.h"
 #include "ChildSupport.h"
+#include "SizeHintsWarning.h"
 #include "app/Application.h"
 #include "app/Frmlotto.h"
 #include "draw/Random.h"
@@ -125,6 +126,7 @@ void freshProcess(benchmark::State &state, const Run &run)
 
 int main(int argc, char *argv[])
 {
+    dropSizeHintsWarning();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (argc == 2 && qstrncmp(argv[1], ChildOption, sizeof ChildOption - 1) == 0) {
