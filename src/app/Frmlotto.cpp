@@ -2,6 +2,7 @@
 
 #include "app/BallPictures.h"
 #include "app/Exit.h"
+#include "app/Keys.h"
 #include "app/Layout.h"
 #include "app/Printing.h"
 #include "app/ResultsFile.h"
@@ -17,12 +18,10 @@
 #include <QAction>
 #include <QComboBox>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
-#include <map>
 
 namespace app {
 
@@ -38,30 +37,23 @@ int boardCount(const QString &text)
     return 0;
 }
 
-// Lets the window's menu shortcuts win over a text field's own keys: Ctrl+X
-// asks whether to exit even from the board-count box, where the field would
-// take it as Cut.
-class MenuKeysFirst final : public QObject {
-public:
-    explicit MenuKeysFirst(QWidget *window) : QObject(window), window(window) {}
+} // namespace
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::ShortcutOverride) {
-            const QKeySequence pressed(static_cast<QKeyEvent *>(event)->keyCombination());
-            for (const QAction *action : window->actions())
-                if (action->shortcut() == pressed)
-                    return true; // not taken by the field, so the shortcut fires
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    QWidget *window;
+// What a click of each game leaves in the window, and where it keeps the
+// boards it draws: the window tells the games apart by these two rows alone.
+struct GameInWindow {
+    const draw::Game &game;
+    std::array<draw::BoardNumbers, draw::BoardCount> Frmlotto::*boards;
+    // LottoPending after a click that drew: the save writes what is shown.
+    std::int16_t lottoPending;
+    // The captions of Label2, CmdLotto and CmdPowerball after a click.
+    const char *title;
+    const char *lottoCaption;
+    const char *powerballCaption;
 };
 
-} // namespace
+const GameInWindow Lotto{draw::Lotto, &Frmlotto::LottoNumbers, 1, "Lotto", "Roll Again...", "PowerBall"};
+const GameInWindow Powerball{draw::Powerball, &Frmlotto::PowerballNumbers, 0, "PowerBall", "Lotto", "Roll Again..."};
 
 Frmlotto::Frmlotto(QWidget *parent) : QMainWindow(parent)
 {
@@ -92,22 +84,20 @@ QSize Frmlotto::clientSize() const
 
 void Frmlotto::buildControls()
 {
-    const std::map<QString, QWidget *> byName = form::buildControls(client, controlTable());
-
-    auto find = [&](const char *name) { return byName.at(QString::fromLatin1(name)); };
-    Combo1 = qobject_cast<QComboBox *>(find("Combo1"));
-    CmdLotto = qobject_cast<QPushButton *>(find("CmdLotto"));
-    CmdPowerball = qobject_cast<QPushButton *>(find("CmdPowerball"));
-    Command1 = qobject_cast<QPushButton *>(find("Command1"));
-    Command2 = qobject_cast<QPushButton *>(find("Command2"));
-    cmdexit = qobject_cast<QPushButton *>(find("cmdexit"));
-    Label2 = qobject_cast<QLabel *>(find("Label2"));
-    lblpowerball = qobject_cast<QLabel *>(find("lblpowerball"));
+    const form::BuiltControls controls = form::buildControls(client, controlTable());
+    Combo1 = controls.get<QComboBox>("Combo1");
+    CmdLotto = controls.get<QPushButton>("CmdLotto");
+    CmdPowerball = controls.get<QPushButton>("CmdPowerball");
+    Command1 = controls.get<QPushButton>("Command1");
+    Command2 = controls.get<QPushButton>("Command2");
+    cmdexit = controls.get<QPushButton>("cmdexit");
+    Label2 = controls.get<QLabel>("Label2");
+    lblpowerball = controls.get<QLabel>("lblpowerball");
     for (int k = 1; k <= draw::BoardCount; ++k) {
         BoardRow &row = boardRows[k - 1];
         for (int p = 1; p <= draw::BallsPerBoard; ++p)
-            row.images[p - 1] = qobject_cast<BallImage *>(byName.at(ballImageName(k, p)));
-        row.frame = qobject_cast<FrameShape *>(byName.at(frameShapeName(k)));
+            row.images[p - 1] = controls.get<BallImage>(ballImageName(k, p));
+        row.frame = controls.get<FrameShape>(frameShapeName(k));
         row.frame->hide();
     }
     lblpowerball->hide();
@@ -119,6 +109,7 @@ void Frmlotto::buildControls()
     for (QPushButton *button : {CmdLotto, CmdPowerball, Command1, Command2, cmdexit}) {
         button->setAutoDefault(false);
         button->setDefault(false);
+        pressOnEnter(button);
     }
 }
 
@@ -147,8 +138,9 @@ void Frmlotto::buildMenus()
     QMenu *mnuHelp = addMenu("mnuHelp", QStringLiteral("Help"));
     mnuViewhelp = addEntry(mnuHelp, "mnuViewhelp", QStringLiteral("View Help"), {});
     mnuDis = addEntry(mnuHelp, "mnuDis", QStringLiteral("Disclaimer"), {});
-    // The box hands the keys it is asked about to its text field directly.
-    Combo1->installEventFilter(new MenuKeysFirst(this));
+    // On the box itself: it hands the keys it is asked about to its text
+    // field directly.
+    letMenuKeysWinIn(Combo1, this);
 }
 
 void Frmlotto::connectEvents()
@@ -177,13 +169,14 @@ void Frmlotto::Form_Load()
 
 // A menu entry and the button it mirrors each have their own handler; the
 // two behave alike and neither goes through the other.
-void Frmlotto::CmdLotto_Click() { playGame(draw::Lotto); }
-void Frmlotto::mnulotto_Click() { playGame(draw::Lotto); }
-void Frmlotto::CmdPowerball_Click() { playGame(draw::Powerball); }
-void Frmlotto::mnuPowerball_Click() { playGame(draw::Powerball); }
+void Frmlotto::CmdLotto_Click() { playGame(Lotto); }
+void Frmlotto::mnulotto_Click() { playGame(Lotto); }
+void Frmlotto::CmdPowerball_Click() { playGame(Powerball); }
+void Frmlotto::mnuPowerball_Click() { playGame(Powerball); }
 
-void Frmlotto::playGame(const draw::Game &game)
+void Frmlotto::playGame(const GameInWindow &played)
 {
+    const draw::Game &game = played.game;
     const QString text = Combo1->currentText();
     const int n = boardCount(text);
     QStringList unloadable;
@@ -194,17 +187,17 @@ void Frmlotto::playGame(const draw::Game &game)
         // screen is emptied or hidden only to be shown again.
         ClearBoards(n + 1);
         for (int k = 1; k <= n; ++k) {
-            draw::BoardNumbers &numbers = boardsOf(game)[k - 1];
+            draw::BoardNumbers &numbers = (this->*played.boards)[k - 1];
             draw::DrawBoard(game, numbers, *randomSource);
             unloadable << boardRows[k - 1].show(game, numbers);
         }
         lblpowerball->setVisible(game.hasPowerball());
-        LottoPending = game.lottoPending;
+        LottoPending = played.lottoPending;
         ShownBoards = std::int16_t(n);
     }
-    CmdLotto->setText(QString::fromLatin1(game.lottoCaption));
-    CmdPowerball->setText(QString::fromLatin1(game.powerballCaption));
-    Label2->setText(QString::fromLatin1(game.name));
+    CmdLotto->setText(QString::fromLatin1(played.lottoCaption));
+    CmdPowerball->setText(QString::fromLatin1(played.powerballCaption));
+    Label2->setText(QString::fromLatin1(played.title));
 
     // A missing picture costs only its own cell: the click has drawn and
     // stored every board, and the user is told once which files failed.
@@ -218,11 +211,6 @@ void Frmlotto::ClearBoards(int first)
         boardRows[k - 1].clear();
 }
 
-std::array<draw::BoardNumbers, draw::BoardCount> &Frmlotto::boardsOf(const draw::Game &game)
-{
-    return &game == &draw::Lotto ? LottoNumbers : PowerballNumbers;
-}
-
 void Frmlotto::Command1_Click()
 {
     // Taken first: the lines carry the day the button was pressed, however
@@ -233,8 +221,9 @@ void Frmlotto::Command1_Click()
         return;
     }
     // The boards on screen now, as the last click that drew left them.
-    const draw::Game &game = LottoPending == 1 ? draw::Lotto : draw::Powerball;
-    switch (saveResultsFile(this, resultsLines(game, ShownBoards, boardsOf(game), dateItem(date, QLocale::system())))) {
+    const GameInWindow &shown = LottoPending == 1 ? Lotto : Powerball;
+    switch (saveResultsFile(this, resultsLines(shown.game, ShownBoards, this->*shown.boards,
+                                               dateItem(date, QLocale::system())))) {
     case SaveOutcome::Saved:
         setWindowTitle(QStringLiteral("Ziventa"));
         break;

@@ -18,6 +18,8 @@ class QPushButton;
 
 namespace app {
 
+struct GameInWindow;
+
 // The main window. It owns everything that outlives one click: the twelve
 // board arrays, LottoPending, the generator and the controls the draws fill.
 class Frmlotto : public QMainWindow {
@@ -62,11 +64,9 @@ private:
     void Form_Load();
 
     // A game click: the board-count ladder, the draws and the closing steps.
-    void playGame(const draw::Game &game);
+    void playGame(const GameInWindow &played);
     // Empties the rows from board first on: the boards a click does not draw.
     void ClearBoards(int first);
-    // LottoNumbers or PowerballNumbers.
-    std::array<draw::BoardNumbers, draw::BoardCount> &boardsOf(const draw::Game &game);
 
     draw::ClockMixedRandom generator;
 

@@ -81,6 +81,19 @@ QWidget *makeControl(const ControlDesign &design, QWidget *parent)
 
 } // namespace
 
+QWidget *BuiltControls::find(const QString &name) const
+{
+    const auto found = byName.find(name);
+    return found == byName.end() ? nullptr : found->second;
+}
+
+void BuiltControls::missing(const QString &name, const char *kind, const QWidget *found)
+{
+    if (found)
+        qFatal("control %s is a %s, not a %s", qPrintable(name), found->metaObject()->className(), kind);
+    qFatal("no control %s", qPrintable(name));
+}
+
 void paintBackground(QWidget *widget, const QColor &color)
 {
     QPalette palette = widget->palette();
@@ -90,12 +103,12 @@ void paintBackground(QWidget *widget, const QColor &color)
     widget->setAutoFillBackground(true);
 }
 
-std::map<QString, QWidget *> buildControls(QWidget *client, const std::vector<ControlDesign> &controls)
+BuiltControls buildControls(QWidget *client, const std::vector<ControlDesign> &controls)
 {
-    std::map<QString, QWidget *> byName;
+    BuiltControls built;
     std::vector<std::pair<int, QWidget *>> tabStops;
     for (const ControlDesign &design : controls) {
-        QWidget *control = makeControl(design, design.parent.isEmpty() ? client : byName.at(design.parent));
+        QWidget *control = makeControl(design, design.parent.isEmpty() ? client : built.get<QWidget>(design.parent));
         control->setObjectName(design.name);
         control->setGeometry(pixelsOf(design));
         if (design.background.isValid())
@@ -104,7 +117,7 @@ std::map<QString, QWidget *> buildControls(QWidget *client, const std::vector<Co
             control->setFont(design.font());
         if (design.index >= 0)
             control->setProperty("index", design.index);
-        byName[design.name] = control;
+        built.add(design.name, control);
         if (control->focusPolicy() != Qt::NoFocus)
             tabStops.emplace_back(design.tabIndex, control);
     }
@@ -113,7 +126,7 @@ std::map<QString, QWidget *> buildControls(QWidget *client, const std::vector<Co
         QWidget::setTabOrder(tabStops[i - 1].second, tabStops[i].second);
     if (!tabStops.empty())
         tabStops.front().second->setFocus();
-    return byName;
+    return built;
 }
 
 } // namespace form

@@ -4,10 +4,9 @@
 #include <QFont>
 #include <QRect>
 #include <QString>
+#include <QWidget>
 #include <map>
 #include <vector>
-
-class QWidget;
 
 namespace form {
 
@@ -40,13 +39,39 @@ struct ControlDesign {
     int index = -1;              // the element of a control array (property "index"), else -1
 };
 
+// The controls a table built, by name: the one way a window finds its own.
+class BuiltControls {
+public:
+    // The control of that name as a T. A name the table lacks, or a control
+    // of another kind, is a fault in the window's own table: the program ends
+    // at once with a message naming it, while the window is built, instead
+    // of meeting a null pointer later.
+    template <typename T>
+    T *get(const QString &name) const
+    {
+        QWidget *found = find(name);
+        T *control = qobject_cast<T *>(found);
+        if (!control)
+            missing(name, T::staticMetaObject.className(), found);
+        return control;
+    }
+
+    // A control array keeps its last element under the array's name.
+    void add(const QString &name, QWidget *control) { byName[name] = control; }
+
+private:
+    QWidget *find(const QString &name) const;
+    [[noreturn]] static void missing(const QString &name, const char *kind, const QWidget *found);
+
+    std::map<QString, QWidget *> byName;
+};
+
 // Fills widget with color; a button it is, or holds, takes it as its face.
 void paintBackground(QWidget *widget, const QColor &color);
 
 // Builds controls on client in their order, which is their stacking order
 // from back to front; a parent comes before its children. Focus moves by tab
-// index and starts on the first stop. Returns the controls by name (of a
-// control array, its last element).
-std::map<QString, QWidget *> buildControls(QWidget *client, const std::vector<ControlDesign> &controls);
+// index and starts on the first stop.
+BuiltControls buildControls(QWidget *client, const std::vector<ControlDesign> &controls);
 
 } // namespace form

@@ -9,7 +9,7 @@
 namespace info {
 
 InfoWindow::InfoWindow(const QString &name, const QSize &clientTwips,
-                       const std::vector<form::ControlDesign> &controls)
+                       const std::vector<form::ControlDesign> &design)
     : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
                            | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
@@ -22,7 +22,7 @@ InfoWindow::InfoWindow(const QString &name, const QSize &clientTwips,
     setAutoFillBackground(true);
     setFont(form::controlFont());
     setFixedSize(form::twipsToPixels(clientTwips));
-    form::buildControls(this, controls);
+    controls = form::buildControls(this, design);
 }
 
 void InfoWindow::keyPressEvent(QKeyEvent *event)

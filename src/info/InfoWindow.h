@@ -19,15 +19,18 @@ namespace info {
 class InfoWindow : public QDialog {
     Q_OBJECT
 protected:
-    InfoWindow(const QString &name, const QSize &clientTwips, const std::vector<form::ControlDesign> &controls);
+    InfoWindow(const QString &name, const QSize &clientTwips, const std::vector<form::ControlDesign> &design);
 
     template <typename T>
-    T *control(const char *name) const { return findChild<T *>(QString::fromLatin1(name)); }
+    T *control(const char *name) const { return controls.get<T>(QString::fromLatin1(name)); }
 
     // The button Escape presses; none: Escape does nothing.
     QPushButton *cancelButton = nullptr;
 
     void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    form::BuiltControls controls;
 };
 
 // Shows the one window of its kind, modeless: a window already open is only

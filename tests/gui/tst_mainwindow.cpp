@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
+#include <map>
+#include <memory>
 
 class TestMainWindow : public QObject, private WindowUnderTest {
     Q_OBJECT
@@ -191,6 +193,64 @@ private slots:
         QCOMPARE(fired.count(), 1);
         QCOMPARE(print.count(), 0);
         QCOMPARE(combo->currentText(), QStringLiteral("4"));
+    }
+
+    // Enter and keypad Enter press the focused button as Space does, once a
+    // press however long it is held; none is a default button, so Enter in
+    // the board-count box presses nothing.
+    void keysPressTheFocusedButton_data()
+    {
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("repeats"); // auto-repeated presses after the first
+        QTest::addColumn<QString>("pressed");
+        const int keypad = int(Qt::KeypadModifier);
+        for (const char *button : {"CmdLotto", "CmdPowerball", "cmdexit", "Command1", "Command2"}) {
+            QTest::addRow("Space on %s", button) << button << int(Qt::Key_Space) << 0 << 0 << button;
+            QTest::addRow("Enter on %s", button) << button << int(Qt::Key_Return) << 0 << 0 << button;
+            QTest::addRow("keypad Enter on %s", button) << button << int(Qt::Key_Enter) << keypad << 0 << button;
+        }
+        QTest::newRow("Enter held on CmdLotto") << "CmdLotto" << int(Qt::Key_Return) << 0 << 3 << "CmdLotto";
+        QTest::newRow("Ctrl+Enter on CmdLotto") << "CmdLotto" << int(Qt::Key_Return) << int(Qt::ControlModifier) << 0
+                                                << "";
+        QTest::newRow("Enter in Combo1") << "Combo1" << int(Qt::Key_Return) << 0 << 0 << "";
+        QTest::newRow("keypad Enter in Combo1") << "Combo1" << int(Qt::Key_Enter) << keypad << 0 << "";
+    }
+
+    void keysPressTheFocusedButton()
+    {
+        QFETCH(QString, focus);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(int, repeats);
+        QFETCH(QString, pressed);
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        auto *combo = control<QComboBox>("Combo1");
+        combo->setEditText(QStringLiteral("3"));
+        std::map<QString, std::unique_ptr<QSignalSpy>> clicks;
+        for (const char *button : {"CmdLotto", "CmdPowerball", "cmdexit", "Command1", "Command2"})
+            clicks[button] = std::make_unique<QSignalSpy>(control<QPushButton>(button), &QPushButton::clicked);
+        QWidget *target = control(focus);
+        target->setFocus();
+        QWidget *focused = QApplication::focusWidget();
+        const auto mods = Qt::KeyboardModifiers(modifiers);
+        QTest::keyPress(focused, Qt::Key(key), mods);
+        for (int i = 0; i < repeats; ++i) {
+            QKeyEvent again(QEvent::KeyPress, key, mods, QString(), true);
+            QApplication::sendEvent(focused, &again);
+        }
+        QTest::keyRelease(focused, Qt::Key(key), mods);
+        for (const auto &[name, spy] : clicks)
+            QCOMPARE(spy->count(), name == pressed ? 1 : 0);
+        if (pressed.isEmpty()) {
+            QCOMPARE(ui->messages.size(), 0);
+            QCOMPARE(ui->printDialogs, 0);
+            QCOMPARE(window->ShownBoards, std::int16_t(0));
+            QCOMPARE(combo->currentText(), QStringLiteral("3"));
+            QCOMPARE(combo->count(), 6);
+        }
     }
 
     void typedTextStaysAsTyped_data()
