@@ -1,13 +1,13 @@
 #include "platform/ModalUi.h"
 
 #include "platform/Install.h"
+#include "platform/PrintDialog.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QPrintDialog>
 #include <QPrinter>
 
 namespace platform {
@@ -45,13 +45,7 @@ public:
 
     PrintChoice printDialog(QWidget *parent, QPrinter &printer) override
     {
-        QPrintDialog dialog(&printer, parent);
-        // Every copy is the whole window. Qt's CUPS dialog shows its page
-        // choices even so and hands them to the print server, which is why
-        // the print takes only this printer's settings, never the printer.
-        dialog.setOptions(dialog.options()
-                          & ~(QAbstractPrintDialog::PrintPageRange | QAbstractPrintDialog::PrintCurrentPage
-                              | QAbstractPrintDialog::PrintSelection));
+        PrintDialog dialog(&printer, parent);
         if (dialog.exec() != QDialog::Accepted)
             return {};
         return {true, printer.copyCount()};

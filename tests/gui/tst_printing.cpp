@@ -394,16 +394,21 @@ private slots:
     void failedPrints_data()
     {
         QTest::addColumn<QString>("where");
-        QTest::newRow("a printer that cannot print") << "printer";
-        QTest::newRow("a file in a folder that does not exist") << "missing folder";
-        QTest::newRow("a file on a full disk") << "full";
-        QTest::newRow("a FIFO at the file's path") << "FIFO";
-        QTest::newRow("a device node at the file's path") << "device";
+        QTest::addColumn<bool>("typed"); // the file's name typed in the program's own Print dialog
+        QTest::newRow("a printer that cannot print") << "printer" << false;
+        QTest::newRow("a file in a folder that does not exist") << "missing folder" << false;
+        QTest::newRow("a file on a full disk") << "full" << false;
+        QTest::newRow("a FIFO at the file's path") << "FIFO" << false;
+        QTest::newRow("a device node at the file's path") << "device" << false;
+        // Never opened by the dialog's own check, where a FIFO would wait.
+        QTest::newRow("a FIFO typed in the Print dialog") << "FIFO" << true;
+        QTest::newRow("a device node typed in the Print dialog") << "device" << true;
     }
 
     void failedPrints()
     {
         QFETCH(QString, where);
+        QFETCH(bool, typed);
         const QStringList before = state();
         std::optional<ScratchMount> scratch;
         QString target;
@@ -429,7 +434,9 @@ private slots:
                 QDir(targetFolder).entryList(QDir::AllEntries | QDir::System | QDir::Hidden);
             const QString after = folder->filePath(entry + QStringLiteral("-after.pdf"));
             // A printer with no file to print to is the system's printer, and there is none here.
-            ui->printAnswers << printTo(target, 2) << printTo(after, 1);
+            ScriptedModalUi::PrintAnswer failing = printTo(target, 2);
+            failing.typed = typed;
+            ui->printAnswers << failing << printTo(after, 1);
             ui->messages.clear();
 
             print(entry);

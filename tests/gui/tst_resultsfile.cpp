@@ -371,6 +371,7 @@ private slots:
                                            << false << false;
         QTest::newRow("a file of mode 0640 keeps it") << "old.txt" << old << 0640 << false << false;
         QTest::newRow("a read-only file root saves over stays read-only") << "old.txt" << old << 0444 << false << false;
+        QTest::newRow("a setgid file root saves over stays setgid") << "old.txt" << old << 02770 << false << false;
         QTest::newRow("a file of another user stays theirs") << "old.txt" << old << 0644 << true << false;
         QTest::newRow("a link to a file stays a link") << "link.txt" << old << 0600 << false << true;
     }
@@ -382,8 +383,8 @@ private slots:
         QFETCH(int, mode);
         QFETCH(bool, otherOwner);
         QFETCH(bool, throughLink);
-        if ((mode == 0444 || otherOwner) && ::geteuid() != 0)
-            QSKIP("only root may save over a read-only file or give a file to another user");
+        if ((mode == 0444 || mode == 02770 || otherOwner) && ::geteuid() != 0)
+            QSKIP("only root may save over a read-only file, keep a setgid bit or give a file to another user");
         const QString file = throughLink ? inDir(QStringLiteral("target.txt")) : inDir(name);
         if (!before.isEmpty())
             QVERIFY(writeAll(file, before));

@@ -1,18 +1,23 @@
 // The process-wide seams: doubles put in place and taken away again, and the
 // Qt dialogs behind the dialog seam, answered from the event loop they run.
 #include "platform/ModalUi.h"
+#include "platform/PrintDialog.h"
 #include "platform/ProgramStarter.h"
 #include "platform/Registry.h"
+#include "support/FileKinds.h"
 #include "support/RecordingProgramStarter.h"
 #include "support/RecordingRegistry.h"
 #include "support/ScriptedModalUi.h"
 #include "support/TestMain.h"
+#include "support/TypedPrint.h"
 
+#include <QDir>
 #include <QFile>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
 #include <optional>
@@ -139,6 +144,59 @@ private slots:
         QVERIFY(!options.testFlag(QAbstractPrintDialog::PrintCurrentPage));
         QVERIFY(!options.testFlag(QAbstractPrintDialog::PrintSelection));
         QVERIFY(options.testFlag(QAbstractPrintDialog::PrintToFile));
+    }
+
+    // Qt checks a print to file by opening the file for append, and an open
+    // of a FIFO waits for a reader: a name that is there but is neither a
+    // file nor a folder is accepted unopened, for the print to refuse. New
+    // names and folders stay Qt's, and its box refuses a folder.
+    void qtPrintDialogToFile_data()
+    {
+        QTest::addColumn<QString>("kind"); // what the name names: a kindOf(), or "link" to a FIFO
+        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<QString>("qtSays"); // a part of the one box Qt shows; empty: it shows none
+        QTest::newRow("a FIFO") << "FIFO" << true << QString();
+        QTest::newRow("a link to a FIFO") << "link" << true << QString();
+        QTest::newRow("a socket") << "socket" << true << QString();
+        QTest::newRow("a device node") << "device" << true << QString();
+        QTest::newRow("a new name") << "missing" << true << QString();
+        QTest::newRow("a folder") << "folder" << false << "is a directory";
+    }
+
+    void qtPrintDialogToFile()
+    {
+        QFETCH(QString, kind);
+        QFETCH(bool, accepted);
+        QFETCH(QString, qtSays);
+        const QTemporaryDir folder;
+        const QString name = folder.filePath(QStringLiteral("out.pdf"));
+        if (kind == "device" && !makeDeviceNode(name))
+            QSKIP("only root may make a device node");
+        const bool made = kind == "FIFO" ? makeFifo(name)
+            : kind == "link" ? makeFifo(folder.filePath("fifo")) && QFile::link(folder.filePath("fifo"), name)
+            : kind == "socket" ? makeSocket(name)
+            : kind == "folder" ? QDir().mkdir(name)
+            : true;
+        QVERIFY(made);
+        const QString before = kindOf(name);
+        QPrinter printer(QPrinter::HighResolution);
+        platform::PrintDialog dialog(&printer);
+
+        const TypedPrint print = typeAndPrint(dialog, name);
+
+        QVERIFY(!print.opened);
+        const QString said = print.qtBoxes.join(QStringLiteral(" | "));
+        QVERIFY2(print.qtBoxes.size() == (qtSays.isEmpty() ? 0 : 1) && said.contains(qtSays), qPrintable(said));
+        QCOMPARE(print.accepted, accepted);
+        QCOMPARE(kindOf(name), before);
+        if (accepted) {
+            QCOMPARE(printer.outputFormat(), QPrinter::PdfFormat);
+            QCOMPARE(printer.outputFileName(), name);
+        }
+        // And the same dialog prints again, once its loop has run on as
+        // exec() would.
+        QCoreApplication::processEvents();
+        QVERIFY(typeAndPrint(dialog, folder.filePath(QStringLiteral("again.pdf"))).accepted);
     }
 };
 

@@ -1,5 +1,8 @@
 #include "support/ScriptedModalUi.h"
 
+#include "platform/PrintDialog.h"
+#include "support/TypedPrint.h"
+
 #include <QPrinter>
 
 QMessageBox::StandardButton ScriptedModalUi::messageBox(QWidget *, const platform::Message &message)
@@ -24,12 +27,16 @@ QString ScriptedModalUi::saveAsFileName(QWidget *, const platform::SaveAsRequest
     return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
 }
 
-platform::PrintChoice ScriptedModalUi::printDialog(QWidget *, QPrinter &printer)
+platform::PrintChoice ScriptedModalUi::printDialog(QWidget *parent, QPrinter &printer)
 {
     ++printDialogs;
     if (printAnswers.isEmpty())
         return {};
     const PrintAnswer answer = printAnswers.takeFirst();
+    if (answer.typed) {
+        platform::PrintDialog dialog(&printer, parent);
+        return {typeAndPrint(dialog, answer.pdfFile).accepted, printer.copyCount()};
+    }
     if (!answer.pdfFile.isEmpty()) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(answer.pdfFile);
