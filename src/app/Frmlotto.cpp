@@ -52,8 +52,10 @@ struct GameInWindow {
     const char *powerballCaption;
 };
 
-const GameInWindow Lotto{draw::Lotto, &Frmlotto::LottoNumbers, 1, "Lotto", "Roll Again...", "PowerBall"};
-const GameInWindow Powerball{draw::Powerball, &Frmlotto::PowerballNumbers, 0, "PowerBall", "Lotto", "Roll Again..."};
+const GameInWindow LottoInWindow{draw::Lotto, &Frmlotto::LottoNumbers, 1,
+                                  "Lotto", "Roll Again...", "PowerBall"};
+const GameInWindow PowerballInWindow{draw::Powerball, &Frmlotto::PowerballNumbers, 0,
+                                     "PowerBall", "Lotto", "Roll Again..."};
 
 Frmlotto::Frmlotto(QWidget *parent) : QMainWindow(parent)
 {
@@ -169,10 +171,10 @@ void Frmlotto::Form_Load()
 
 // A menu entry and the button it mirrors each have their own handler; the
 // two behave alike and neither goes through the other.
-void Frmlotto::CmdLotto_Click() { playGame(Lotto); }
-void Frmlotto::mnulotto_Click() { playGame(Lotto); }
-void Frmlotto::CmdPowerball_Click() { playGame(Powerball); }
-void Frmlotto::mnuPowerball_Click() { playGame(Powerball); }
+void Frmlotto::CmdLotto_Click() { playGame(LottoInWindow); }
+void Frmlotto::mnulotto_Click() { playGame(LottoInWindow); }
+void Frmlotto::CmdPowerball_Click() { playGame(PowerballInWindow); }
+void Frmlotto::mnuPowerball_Click() { playGame(PowerballInWindow); }
 
 void Frmlotto::playGame(const GameInWindow &played)
 {
@@ -221,7 +223,7 @@ void Frmlotto::Command1_Click()
         return;
     }
     // The boards on screen now, as the last click that drew left them.
-    const GameInWindow &shown = LottoPending == 1 ? Lotto : Powerball;
+    const GameInWindow &shown = LottoPending == 1 ? LottoInWindow : PowerballInWindow;
     switch (saveResultsFile(this, resultsLines(shown.game, ShownBoards, this->*shown.boards,
                                                dateItem(date, QLocale::system())))) {
     case SaveOutcome::Saved:

@@ -2,7 +2,6 @@
 
 #include "app/BoardRow.h"
 #include "draw/BoardNumbers.h"
-#include "draw/Game.h"
 #include "draw/Random.h"
 
 #include <QDate>
