@@ -4,10 +4,12 @@
 #include "app/Layout.h"
 #include "app/Printing.h"
 #include "app/BallPictures.h"
+#include "platform/PrintDialog.h"
 #include "support/ScratchMount.h"
 #include "support/ScriptedModalUi.h"
 #include "support/FileKinds.h"
 #include "support/FindControl.h"
+#include "support/TypedPrint.h"
 #include "support/TestMain.h"
 #include "support/WindowUnderTest.h"
 
@@ -435,7 +437,11 @@ private slots:
             const QString after = folder->filePath(entry + QStringLiteral("-after.pdf"));
             // A printer with no file to print to is the system's printer, and there is none here.
             ScriptedModalUi::PrintAnswer failing = printTo(target, 2);
-            failing.typed = typed;
+            if (typed)
+                failing.answeredBy = [target](QWidget *parent, QPrinter &printer) {
+                    platform::PrintDialog dialog(&printer, parent);
+                    return typeAndPrint(dialog, target).accepted;
+                };
             ui->printAnswers << failing << printTo(after, 1);
             ui->messages.clear();
 

@@ -1,8 +1,5 @@
 #include "support/ScriptedModalUi.h"
 
-#include "platform/PrintDialog.h"
-#include "support/TypedPrint.h"
-
 #include <QPrinter>
 
 QMessageBox::StandardButton ScriptedModalUi::messageBox(QWidget *, const platform::Message &message)
@@ -33,10 +30,8 @@ platform::PrintChoice ScriptedModalUi::printDialog(QWidget *parent, QPrinter &pr
     if (printAnswers.isEmpty())
         return {};
     const PrintAnswer answer = printAnswers.takeFirst();
-    if (answer.typed) {
-        platform::PrintDialog dialog(&printer, parent);
-        return {typeAndPrint(dialog, answer.pdfFile).accepted, printer.copyCount()};
-    }
+    if (answer.answeredBy)
+        return {answer.answeredBy(parent, printer), printer.copyCount()};
     if (!answer.pdfFile.isEmpty()) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(answer.pdfFile);

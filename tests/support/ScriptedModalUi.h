@@ -21,9 +21,9 @@ public:
         QString pdfFile; // where the printer writes; empty leaves the printer as it is
         QPageLayout pageLayout; // the paper chosen; invalid leaves the printer's own
         QPageRanges pages;      // the pages chosen; empty chooses all
-        // pdfFile typed in the program's own Print dialog, which answers
-        // in place of the fields above
-        bool typed = false;
+        // When set, what answers in place of the fields above: the real
+        // dialog driven by a test, say. True when it accepted.
+        std::function<bool(QWidget *parent, QPrinter &printer)> answeredBy;
     };
 
     // Queued answers, used first to last. A message box with no answer left
