@@ -22,7 +22,7 @@ QString ballPicturePath(int n);
 
 // The GIF in the file at path, read afresh and painted as Qt's own reader
 // paints its first image, or a null image when the file is missing, is not a
-// regular file (a FIFO, a socket, a device or a folder is never waited on),
+// regular file (a FIFO, a socket, a device or a folder is never opened),
 // is over 8 MB, is no GIF or one cut short, or would take for its picture or
 // any of its images more memory than PictureAllocationLimitMb.
 QImage loadBallPicture(const QString &path);

@@ -1,7 +1,7 @@
 #include "app/Printing.h"
 
-#include "app/FileOutput.h"
 #include "platform/ModalUi.h"
+#include "platform/RegularFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -45,7 +45,7 @@ bool printCopiesToFile(QPrinter &printer, QWidget &widget, int copies)
     if (!document.open(QIODevice::ReadOnly))
         return false;
     const QByteArray pdf = document.readAll();
-    return isWholePdf(pdf) && writeWholeFile(path, pdf);
+    return isWholePdf(pdf) && platform::writeWholeFile(path, pdf);
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #include "app/ResultsFile.h"
 
-#include "app/FileOutput.h"
 #include "platform/ModalUi.h"
+#include "platform/RegularFile.h"
 
 #include <QDir>
 
@@ -41,7 +41,7 @@ SaveOutcome saveResultsFile(QWidget *parent, const QStringList &lines)
     const QString path = platform::modalUi().saveAsFileName(parent, request);
     if (path.isEmpty())
         return SaveOutcome::Cancelled;
-    if (!writeWholeFile(path, fileBytes(lines), QIODevice::Text)) {
+    if (!platform::writeWholeFile(path, fileBytes(lines), QIODevice::Text)) {
         platform::messageBox(parent, QStringLiteral("Unable to save current content to the disk...!"),
                              QMessageBox::Critical, QStringLiteral("Error saving file"));
         return SaveOutcome::Failed;

@@ -3,38 +3,359 @@
 #include <QFile>
 #include <QFileInfo>
 
-#ifdef Q_OS_UNIX
+#ifdef Q_OS_LINUX
+#include <QRandomGenerator>
 #include <QScopeGuard>
+#include <algorithm>
 #include <cerrno>
+#include <climits>
+#include <cstdio>
 #include <fcntl.h>
+#include <linux/fs.h>
+#include <map>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
+#include <utility>
+#else
+#include <QSaveFile>
 #endif
 
 namespace platform {
 
+#ifdef Q_OS_LINUX
+
+namespace {
+
+// A descriptor, closed when it goes. It may hold AT_FDCWD, which is never
+// closed. A close is never checked: what was written is checked by fsync.
+class Fd {
+public:
+    Fd() = default;
+    explicit Fd(int fd) : fd(fd) {}
+    Fd(Fd &&other) noexcept : fd(std::exchange(other.fd, -1)) {}
+    Fd &operator=(Fd &&other) noexcept
+    {
+        std::swap(fd, other.fd);
+        return *this;
+    }
+    ~Fd()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+    int get() const { return fd; }
+    bool valid() const { return fd >= 0 || fd == AT_FDCWD; }
+
+private:
+    int fd = -1;
+};
+
+// Opens, for reading or writing, the very file that an O_PATH descriptor
+// stands for, not whatever its name names by now. An O_PATH descriptor
+// itself opens nothing: neither a device, which opening can start, nor a
+// FIFO, which waits.
+Fd reopen(int node, int flags)
+{
+    const QByteArray self = "/proc/self/fd/" + QByteArray::number(node);
+    return Fd(::open(self.constData(), flags | O_CLOEXEC | O_NOCTTY));
+}
+
+bool sameMode(const struct stat &a, const struct stat &b)
+{
+    return (a.st_mode & 07777) == (b.st_mode & 07777);
+}
+
+// Where a save lands: the folder, opened once, the name in it and, when
+// that name is taken, what it names, which is never a link.
+struct Target {
+    Fd folder{AT_FDCWD};
+    QByteArray name;
+    Fd node; // O_PATH; not valid while nothing has the name
+    struct stat status {};
+};
+
+// Follows links as an open would, but one at a time, so that the file a
+// save looks at is the file it writes: a link changed meanwhile no longer
+// matters. A name that nothing has yet, also where a link points, is a
+// target too: the save creates it.
+std::optional<Target> resolve(QByteArray path)
+{
+    constexpr int MaxLinks = 40; // as many as the kernel follows
+    Target target;
+    for (int links = 0; links <= MaxLinks; ++links) {
+        const qsizetype slash = path.lastIndexOf('/');
+        target.name = path.mid(slash + 1);
+        if (target.name.isEmpty() || target.name == "." || target.name == "..")
+            return std::nullopt; // a folder
+        if (slash >= 0) {
+            const QByteArray folder = slash == 0 ? QByteArray("/") : path.left(slash);
+            // A relative link is read from the folder it lies in.
+            target.folder = Fd(::openat(target.folder.get(), folder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+            if (!target.folder.valid())
+                return std::nullopt;
+        }
+        target.node = Fd(::openat(target.folder.get(), target.name.constData(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
+        if (!target.node.valid())
+            return errno == ENOENT ? std::optional<Target>(std::move(target)) : std::nullopt;
+        if (::fstat(target.node.get(), &target.status) != 0)
+            return std::nullopt;
+        if (!S_ISLNK(target.status.st_mode))
+            return std::optional<Target>(std::move(target));
+        char link[PATH_MAX];
+        const ssize_t size = ::readlinkat(target.node.get(), "", link, sizeof link);
+        if (size <= 0 || size == ssize_t(sizeof link))
+            return std::nullopt;
+        path = QByteArray(link, size);
+    }
+    return std::nullopt; // a loop
+}
+
+bool writeAt(int fd, const QByteArray &bytes)
+{
+    for (qsizetype done = 0; done < bytes.size();) {
+        const ssize_t wrote = ::pwrite(fd, bytes.constData() + done, size_t(bytes.size() - done), off_t(done));
+        if (wrote < 0 && errno == EINTR)
+            continue;
+        if (wrote <= 0)
+            return false;
+        done += wrote;
+    }
+    return true;
+}
+
+// A fresh file beside the target, of a name nothing else has.
+struct Scratch {
+    Fd fd;
+    QByteArray name;
+};
+
+Scratch createScratch(int folder, mode_t mode)
+{
+    for (int tries = 0; tries < 16; ++tries) {
+        const QByteArray name = ".ziventa-" + QByteArray::number(QRandomGenerator::global()->generate64(), 36);
+        Fd fd(::openat(folder, name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode));
+        if (fd.valid())
+            return {std::move(fd), name};
+        if (errno != EEXIST)
+            break;
+    }
+    return {};
+}
+
+enum class Outcome {
+    Saved,
+    Failed,      // nothing of the old file changed
+    NotPossible, // not this way: nothing changed, and the other way may save
+    Raced,       // the name was taken meanwhile: to be looked at afresh
+};
+
+// Asks for the size of an answer first, then for the answer; an answer that
+// grew meanwhile is asked for again, a few times.
+template <typename Call>
+std::optional<QByteArray> sizedAnswer(Call call)
+{
+    for (int tries = 0; tries < 8; ++tries) {
+        const ssize_t size = call(nullptr, 0);
+        if (size < 0)
+            return std::nullopt;
+        QByteArray answer(qsizetype(size), Qt::Uninitialized);
+        const ssize_t got = call(answer.data(), answer.size());
+        if (got >= 0)
+            return answer.left(got);
+        if (errno != ERANGE)
+            return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+using Attributes = std::map<QByteArray, QByteArray>;
+
+// Every extended attribute of a file, its access list among them
+// (system.posix_acl_access).
+std::optional<Attributes> attributesOf(int fd)
+{
+    const std::optional<QByteArray> names =
+        sizedAnswer([fd](char *buffer, size_t size) { return ::flistxattr(fd, buffer, size); });
+    if (!names)
+        return errno == ENOTSUP ? std::optional<Attributes>(Attributes()) : std::nullopt;
+    Attributes attributes;
+    for (const QByteArray &name : names->split('\0')) {
+        if (name.isEmpty())
+            continue;
+        const std::optional<QByteArray> value = sizedAnswer(
+            [fd, &name](char *buffer, size_t size) { return ::fgetxattr(fd, name.constData(), buffer, size); });
+        if (!value)
+            return std::nullopt;
+        attributes[name] = *value;
+    }
+    return attributes;
+}
+
+// The inode flags chattr sets; none where the file system has none.
+int flagsOf(int fd)
+{
+    int flags = 0;
+    return ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0 ? flags : 0;
+}
+
+// Gives a new file what makes the old one what it is; false where not all
+// of it can be given, so that the old one is written in place instead.
+bool makeLike(int scratch, int original, const struct stat &old)
+{
+    const std::optional<Attributes> wanted = attributesOf(original);
+    const std::optional<Attributes> had = attributesOf(scratch);
+    if (!wanted || !had)
+        return false;
+    // Only root may give a file away; a member of the file's group may
+    // still give it that group.
+    if (::fchown(scratch, old.st_uid, old.st_gid) != 0)
+        [[maybe_unused]] const int ignored = ::fchown(scratch, uid_t(-1), old.st_gid);
+    // After the owner, whose change drops a file's capabilities. An
+    // attribute that cannot be set is seen as different below.
+    for (const auto &entry : *had)
+        if (!wanted->count(entry.first))
+            ::fremovexattr(scratch, entry.first.constData());
+    for (const auto &[name, value] : *wanted)
+        ::fsetxattr(scratch, name.constData(), value.constData(), size_t(value.size()), 0);
+    // Last, after the last write and the owner: either clears the setuid and
+    // setgid bits.
+    struct stat now;
+    return ::fchmod(scratch, old.st_mode & 07777) == 0 && ::fstat(scratch, &now) == 0 && now.st_uid == old.st_uid
+        && now.st_gid == old.st_gid && sameMode(now, old) && attributesOf(scratch) == wanted
+        && flagsOf(scratch) == flagsOf(original);
+}
+
+// The way that survives a crash in mid-write: the bytes go to a new file
+// beside the old one, which only then takes the old one's place.
+Outcome replaceByRename(const Target &target, int original, const struct stat &old, const QByteArray &bytes)
+{
+    if (old.st_nlink != 1)
+        return Outcome::NotPossible; // the other names would keep the old bytes
+    // Readable by the user alone until it has the old file's mode.
+    const Scratch scratch = createScratch(target.folder.get(), 0600);
+    if (!scratch.fd.valid())
+        return Outcome::NotPossible; // a folder the user may not write
+    auto remove = qScopeGuard([&] { ::unlinkat(target.folder.get(), scratch.name.constData(), 0); });
+    if (!writeAt(scratch.fd.get(), bytes))
+        return Outcome::Failed;
+    if (!makeLike(scratch.fd.get(), original, old))
+        return Outcome::NotPossible;
+    if (::fsync(scratch.fd.get()) != 0)
+        return Outcome::Failed;
+    // The folder is the one looked in, and the name in it named the file
+    // looked at: a sticky folder of another user's may refuse it, though.
+    if (::renameat(target.folder.get(), scratch.name.constData(), target.folder.get(), target.name.constData()) != 0)
+        return Outcome::NotPossible;
+    remove.dismiss();
+    return Outcome::Saved;
+}
+
+// The file stays the same file, so everything about it but its bytes stays
+// as it was. What the new bytes cover is kept first, so that a write that
+// fails can be undone; the file is cut to its new length only once the new
+// bytes are safely written, since the part it drops is not kept.
+Outcome writeInPlace(int file, bool readable, const struct stat &old, const QByteArray &bytes)
+{
+    const qsizetype covered = qsizetype(std::min<off_t>(old.st_size, bytes.size()));
+    QByteArray kept(covered, Qt::Uninitialized);
+    if (covered > 0) {
+        // Without its old bytes a failed write could not be undone.
+        if (!readable)
+            return Outcome::Failed;
+        for (qsizetype done = 0; done < covered;) {
+            const ssize_t got = ::pread(file, kept.data() + done, size_t(covered - done), off_t(done));
+            if (got < 0 && errno == EINTR)
+                continue;
+            if (got <= 0)
+                return Outcome::Failed;
+            done += got;
+        }
+    }
+    const auto undo = [&] {
+        writeAt(file, kept);
+        [[maybe_unused]] const int cut = ::ftruncate(file, old.st_size);
+        ::fsync(file);
+    };
+    if (!writeAt(file, bytes) || ::fsync(file) != 0 || (bytes.size() < old.st_size && ::ftruncate(file, bytes.size()) != 0)) {
+        undo();
+        return Outcome::Failed;
+    }
+    // A write by a process that may not keep them clears the setuid and
+    // setgid bits: set again where the user may, as the file's owner.
+    struct stat now;
+    if (::fstat(file, &now) == 0 && !sameMode(now, old))
+        ::fchmod(file, old.st_mode & 07777);
+    return Outcome::Saved;
+}
+
+Outcome replace(const Target &target, const QByteArray &bytes)
+{
+    if (!S_ISREG(target.status.st_mode))
+        return Outcome::Failed;
+    // The user must be allowed to write the file itself to save over it,
+    // whichever way it is then written.
+    bool readable = true;
+    Fd file = reopen(target.node.get(), O_RDWR);
+    if (!file.valid() && errno == EACCES) {
+        readable = false;
+        file = reopen(target.node.get(), O_WRONLY);
+    }
+    struct stat old;
+    if (!file.valid() || ::fstat(file.get(), &old) != 0)
+        return Outcome::Failed;
+    const Outcome renamed = replaceByRename(target, file.get(), old, bytes);
+    return renamed == Outcome::NotPossible ? writeInPlace(file.get(), readable, old, bytes) : renamed;
+}
+
+Outcome create(const Target &target, const QByteArray &bytes)
+{
+    const Scratch scratch = createScratch(target.folder.get(), 0666);
+    if (!scratch.fd.valid())
+        return Outcome::Failed;
+    auto remove = qScopeGuard([&] { ::unlinkat(target.folder.get(), scratch.name.constData(), 0); });
+    if (!writeAt(scratch.fd.get(), bytes) || ::fsync(scratch.fd.get()) != 0)
+        return Outcome::Failed;
+    // Named only while the name is still free: whatever took it meanwhile
+    // is looked at afresh rather than replaced unseen.
+    const int folder = target.folder.get();
+    if (::renameat2(folder, scratch.name.constData(), folder, target.name.constData(), RENAME_NOREPLACE) == 0) {
+        remove.dismiss();
+        return Outcome::Saved;
+    }
+    if (errno == EINVAL) {
+        // A file system that cannot rename so: a second name, then the
+        // scratch one goes; where a file cannot have two names either, the
+        // rename alone, to a name that was free a moment ago.
+        if (::linkat(folder, scratch.name.constData(), folder, target.name.constData(), 0) == 0)
+            return Outcome::Saved;
+        if ((errno == EPERM || errno == EOPNOTSUPP)
+            && ::renameat(folder, scratch.name.constData(), folder, target.name.constData()) == 0) {
+            remove.dismiss();
+            return Outcome::Saved;
+        }
+    }
+    return errno == EEXIST ? Outcome::Raced : Outcome::Failed;
+}
+
+} // namespace
+
 std::optional<QByteArray> readRegularFile(const QString &path, qint64 maxBytes)
 {
-#ifdef Q_OS_UNIX
     // A click reads 36 ball pictures through here, so each costs as few calls
-    // to the system as it can: five.
-    const QByteArray name = QFile::encodeName(path);
+    // to the system as it can: six.
+    const Fd node(::open(QFile::encodeName(path).constData(), O_PATH | O_CLOEXEC));
     struct stat status;
-    // Looked at before it is opened: opening a device can start it.
-    if (::stat(name.constData(), &status) != 0 || !S_ISREG(status.st_mode))
+    if (!node.valid() || ::fstat(node.get(), &status) != 0 || !S_ISREG(status.st_mode) || status.st_size > maxBytes)
         return std::nullopt;
-    // Checked again on what was opened, in case the path changed meanwhile;
-    // O_NONBLOCK keeps the open itself from waiting on a FIFO.
-    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return std::nullopt;
-    const auto close = qScopeGuard([fd] { ::close(fd); });
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || status.st_size > maxBytes)
+    const Fd file = reopen(node.get(), O_RDONLY);
+    if (!file.valid())
         return std::nullopt;
     QByteArray bytes(qsizetype(status.st_size), Qt::Uninitialized);
     qsizetype done = 0;
     while (done < bytes.size()) {
-        const ssize_t got = ::read(fd, bytes.data() + done, size_t(bytes.size() - done));
+        const ssize_t got = ::read(file.get(), bytes.data() + done, size_t(bytes.size() - done));
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
@@ -45,7 +366,28 @@ std::optional<QByteArray> readRegularFile(const QString &path, qint64 maxBytes)
     }
     bytes.truncate(done);
     return bytes;
+}
+
+bool writeWholeFile(const QString &path, const QByteArray &bytes, QIODevice::OpenMode)
+{
+    const QByteArray native = QFile::encodeName(path);
+    // A name taken between the look and the naming of the new file is
+    // looked at again, a few times.
+    for (int tries = 0; tries < 3; ++tries) {
+        const std::optional<Target> target = resolve(native);
+        if (!target)
+            return false;
+        const Outcome outcome = target->node.valid() ? replace(*target, bytes) : create(*target, bytes);
+        if (outcome != Outcome::Raced)
+            return outcome == Outcome::Saved;
+    }
+    return false;
+}
+
 #else
+
+std::optional<QByteArray> readRegularFile(const QString &path, qint64 maxBytes)
+{
     if (!QFileInfo(path).isFile())
         return std::nullopt;
     QFile file(path);
@@ -58,7 +400,30 @@ std::optional<QByteArray> readRegularFile(const QString &path, qint64 maxBytes)
     if (file.error() != QFileDevice::NoError)
         return std::nullopt;
     return bytes;
-#endif
 }
+
+bool writeWholeFile(const QString &path, const QByteArray &bytes, QIODevice::OpenMode mode)
+{
+    // Following a link, as the write does: the file that would be replaced.
+    const QFileInfo old(path);
+    if (old.exists() && !old.isFile())
+        return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | mode))
+        return false;
+    if (old.exists()) {
+        // The user bits say what this process may do, not what the file
+        // allows: root may write any file, so they would make it writable.
+        constexpr QFileDevice::Permissions forThisProcess =
+            QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser;
+        if (!file.setPermissions(old.permissions() & ~forThisProcess))
+            return false;
+    }
+    // commit() does not count a failure of its own last flush, and would put
+    // a short file in place on a full disk: flush first and stop there.
+    return file.write(bytes) == bytes.size() && file.flush() && file.commit();
+}
+
+#endif
 
 } // namespace platform

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QString>
 #include <optional>
 
@@ -8,10 +9,20 @@ namespace platform {
 
 // The bytes of the regular file at path, when it holds at most maxBytes.
 // Anything a user may have put there instead (a FIFO, a socket, a device, a
-// folder, a link to one of them) is refused without being opened in a way
-// that could wait or start a device, and nothing larger than maxBytes is
-// ever allocated for. A file that grows while it is read gives what it held
-// when opened.
+// folder, a link to one of them) is refused without ever being opened, and
+// nothing larger than maxBytes is ever allocated for. A file that grows
+// while it is read gives what it held when looked at.
 std::optional<QByteArray> readRegularFile(const QString &path, qint64 maxBytes);
+
+// Puts bytes in the file at path whole, or not at all: a write that fails
+// leaves what was there as it was, and no file of its own behind. A link is
+// followed once, and the file looked at is the one written: a link to a file
+// stays a link, and anything that is not a regular file (a folder, a FIFO, a
+// device, a socket, a link loop) is refused and left untouched. A file it
+// replaces stays what it was: its links, owner, group, access list, extended
+// attributes and whole mode. It is written beside and renamed into place
+// where the new file can be made all of that, and written in place
+// otherwise. mode may add Text, which only Windows heeds.
+bool writeWholeFile(const QString &path, const QByteArray &bytes, QIODevice::OpenMode mode = {});
 
 } // namespace platform

@@ -8,6 +8,7 @@
 #include "support/ScratchMount.h"
 #include "support/ScriptedModalUi.h"
 #include "support/FileKinds.h"
+#include "support/LinkRace.h"
 #include "support/FindControl.h"
 #include "support/TypedPrint.h"
 #include "support/TestMain.h"
@@ -402,6 +403,7 @@ private slots:
         QTest::newRow("a file on a full disk") << "full" << false;
         QTest::newRow("a FIFO at the file's path") << "FIFO" << false;
         QTest::newRow("a device node at the file's path") << "device" << false;
+        QTest::newRow("a link that names itself at the file's path") << "loop" << false;
         // Never opened by the dialog's own check, where a FIFO would wait.
         QTest::newRow("a FIFO typed in the Print dialog") << "FIFO" << true;
         QTest::newRow("a device node typed in the Print dialog") << "device" << true;
@@ -429,6 +431,9 @@ private slots:
             target = pdf("null.pdf");
             if (!makeDeviceNode(target))
                 QSKIP("only root may make a device node");
+        } else if (where == "loop") {
+            target = pdf("loop.pdf");
+            QVERIFY(QFile::link(QStringLiteral("loop.pdf"), target));
         }
         const QString targetFolder = QFileInfo(target.isEmpty() ? pdf("out.pdf") : target).absolutePath();
         throughBothEntries([&](const QString &entry) {
@@ -457,6 +462,8 @@ private slots:
                 QCOMPARE(QDir(targetFolder).entryList(QDir::AllEntries | QDir::System | QDir::Hidden), entriesBefore);
                 if (where == "FIFO" || where == "device")
                     QCOMPARE(kindOf(target), where);
+                if (where == "loop")
+                    QCOMPARE(QFile::symLinkTarget(target), target);
             }
 
             ui->messages.clear();
@@ -467,6 +474,64 @@ private slots:
         if (QTest::currentTestFailed())
             return;
         QCOMPARE(ui->printDialogs, 2 * printEntries.size());
+    }
+
+    // A link that another process turns, again and again, between a file and
+    // a FIFO or a device, while the window is printed to it a few hundred
+    // times: the FIFO or device is never opened, written or replaced, and a
+    // print that says nothing put a whole page in the file.
+    void racingPrints_data()
+    {
+        QTest::addColumn<QString>("other");
+        QTest::newRow("a FIFO") << "FIFO";
+        QTest::newRow("a device node") << "device";
+    }
+
+    void racingPrints()
+    {
+        QFETCH(QString, other);
+        const QString file = pdf("results.pdf");
+        const QString otherPath = pdf("other");
+        const QString link = pdf("link.pdf");
+        if (other == "FIFO")
+            QVERIFY(makeFifo(otherPath));
+        else if (!makeDeviceNode(otherPath))
+            QSKIP("only root may make a device node");
+        const QByteArray unprinted = "not printed yet";
+        const QList refusal{okBox(QStringLiteral("Unable to print to the file %1").arg(QDir::toNativeSeparators(link)),
+                                  QMessageBox::Critical, QStringLiteral("Print"))};
+        TouchWatch watch({otherPath});
+        QVERIFY(watch.isWatching());
+        int landed = 0;
+        int refused = 0;
+        {
+            const FlippingLink flipping(link, file, otherPath);
+            QVERIFY(flipping.isTurning());
+            // A hundred prints, and on until both ends of the link have been
+            // met often.
+            for (int i = 0; i < 100 || ((landed < 20 || refused < 20) && i < 2000); ++i) {
+                const QByteArray at = "print " + QByteArray::number(i);
+                QFile before(file);
+                QVERIFY(before.open(QIODevice::WriteOnly) && before.write(unprinted) == unprinted.size());
+                before.close();
+                ui->printAnswers << printTo(link, 1);
+                ui->messages.clear();
+                print("Command2");
+                if (ui->messages.isEmpty()) {
+                    ++landed;
+                    QVERIFY2(pdfPageCount(file) == 1, at + " said nothing, but the file holds no page");
+                } else {
+                    ++refused;
+                    QVERIFY2(ui->messages == refusal, at);
+                    QFile after(file);
+                    QVERIFY2(after.open(QIODevice::ReadOnly) && after.readAll() == unprinted, at + " changed the file");
+                }
+                QVERIFY2(watch.touched().isEmpty(), at + " touched the " + other.toLatin1());
+                QVERIFY2(kindOf(otherPath) == other, at + " replaced the " + other.toLatin1());
+            }
+        }
+        QCOMPARE(namesIn(folder->path()), (QStringList{"link.pdf", "other", "results.pdf"}));
+        QVERIFY2(landed > 0 && refused > 0, qPrintable(QStringLiteral("%1 printed, %2 refused").arg(landed).arg(refused)));
     }
 
     // On a printer every copy is a job of its own, handed over when it ends;

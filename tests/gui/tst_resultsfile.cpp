@@ -371,9 +371,10 @@ private slots:
                                            << false << false;
         QTest::newRow("a file of mode 0640 keeps it") << "old.txt" << old << 0640 << false << false;
         QTest::newRow("a read-only file root saves over stays read-only") << "old.txt" << old << 0444 << false << false;
-        QTest::newRow("a setgid file root saves over stays setgid") << "old.txt" << old << 02770 << false << false;
+        QTest::newRow("a setgid file stays setgid") << "old.txt" << old << 02770 << false << false;
         QTest::newRow("a file of another user stays theirs") << "old.txt" << old << 0644 << true << false;
         QTest::newRow("a link to a file stays a link") << "link.txt" << old << 0600 << false << true;
+        QTest::newRow("a link to no file yet makes the file") << "link.txt" << QByteArray() << -1 << false << true;
     }
 
     void targets()
@@ -383,8 +384,8 @@ private slots:
         QFETCH(int, mode);
         QFETCH(bool, otherOwner);
         QFETCH(bool, throughLink);
-        if ((mode == 0444 || mode == 02770 || otherOwner) && ::geteuid() != 0)
-            QSKIP("only root may save over a read-only file, keep a setgid bit or give a file to another user");
+        if ((mode == 0444 || otherOwner) && ::geteuid() != 0)
+            QSKIP("only root may save over a read-only file or give a file to another user");
         const QString file = throughLink ? inDir(QStringLiteral("target.txt")) : inDir(name);
         if (!before.isEmpty())
             QVERIFY(writeAll(file, before));
@@ -426,6 +427,7 @@ private slots:
         // Neither is replaced by a plain file, and neither is waited on.
         QTest::newRow("a FIFO") << "FIFO";
         QTest::newRow("a device node") << "device";
+        QTest::newRow("a link that names itself") << "loop";
     }
 
     void failures()
@@ -470,6 +472,9 @@ private slots:
             target = inDir(QStringLiteral("null.txt"));
             if (!makeDeviceNode(target))
                 QSKIP("only root may make a device node");
+        } else if (where == "loop") {
+            target = inDir(QStringLiteral("loop.txt"));
+            QVERIFY(QFile::link(QStringLiteral("loop.txt"), target));
         } else if (where == "removed") {
             QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("chosen")));
             target = inDir(QStringLiteral("chosen/results.txt"));
@@ -492,6 +497,8 @@ private slots:
             QCOMPARE(readAll(target + QStringLiteral("/inside.txt")), old);
         else if (where == "FIFO" || where == "device")
             QCOMPARE(kindOf(target), where);
+        else if (where == "loop")
+            QCOMPARE(QFile::symLinkTarget(target), target);
         else if (where != "missing folder" && where != "removed")
             QCOMPARE(readAll(target), old);
         checkLaterSaveRestores(&draw::Lotto, 3);

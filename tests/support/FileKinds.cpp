@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <filesystem>
 
 #ifdef Q_OS_UNIX
 #include <cstring>
@@ -11,6 +12,16 @@
 #include <sys/un.h>
 #include <unistd.h>
 #endif
+
+QStringList namesIn(const QString &folder)
+{
+    QStringList names;
+    std::error_code failed;
+    for (const auto &entry : std::filesystem::directory_iterator(QFile::encodeName(folder).toStdString(), failed))
+        names << QFile::decodeName(QByteArray::fromStdString(entry.path().filename().string()));
+    names.sort();
+    return names;
+}
 
 #ifdef Q_OS_UNIX
 

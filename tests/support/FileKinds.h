@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // Things a path can name that are not files, for the tests of what the
 // program does when it meets one where it expects a file. Each returns false
@@ -8,6 +9,10 @@
 bool makeFifo(const QString &path);
 bool makeDeviceNode(const QString &path); // a character device, like the null device
 bool makeSocket(const QString &path);
+
+// Every name in folder, sorted, whatever it names: QDir leaves out a link
+// to a device.
+QStringList namesIn(const QString &folder);
 
 // What path names, not following a link: "file", "folder", "FIFO", "device",
 // "socket", "link", "missing" or "other".

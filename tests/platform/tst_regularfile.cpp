@@ -1,0 +1,416 @@
+// The files a user may have replaced: a save keeps the file it saves over
+// what it was, a save that fails leaves it as it was, and no link turned
+// meanwhile makes a save or a read touch anything but a regular file.
+#include "platform/RegularFile.h"
+#include "SystemCallFaults.h"
+#include "support/FileKinds.h"
+#include "support/LinkRace.h"
+#include "support/ScratchMount.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <optional>
+
+#include <fcntl.h>
+#include <grp.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <sys/xattr.h>
+#include <unistd.h>
+
+using platform::writeWholeFile;
+
+namespace {
+
+const QByteArray OldBytes = "the boards of an earlier day\n";
+const QByteArray NewBytes = "the boards of today\n";
+
+QByteArray native(const QString &path)
+{
+    return QFile::encodeName(path);
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeAll(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// Of the file at path itself, not following a link.
+struct stat statusOf(const QString &path)
+{
+    struct stat status {};
+    if (::lstat(native(path).constData(), &status) != 0)
+        status.st_ino = 0;
+    return status;
+}
+
+// What a tool prints; nothing when it cannot run or fails.
+std::optional<QString> output(const QString &program, const QStringList &arguments)
+{
+    QProcess tool;
+    tool.start(program, arguments);
+    if (!tool.waitForFinished(30000) || tool.exitStatus() != QProcess::NormalExit || tool.exitCode() != 0)
+        return std::nullopt;
+    return QString::fromLocal8Bit(tool.readAllStandardOutput());
+}
+
+// Who takes part in a save as another user: the user who saves, another
+// user (root), and a group the saving user is a member of.
+enum Role { User, Other, Shared };
+
+constexpr uid_t Nobody = 65534;
+constexpr gid_t SharedGroup = 4242;
+
+const char SaveAsVariable[] = "ZIVENTA_SAVE_AS";
+
+} // namespace
+
+class TestRegularFile : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> dir;
+
+    QString inDir(const QString &name) const { return dir->filePath(name); }
+
+    // What a row makes of the file before the save, and what of it must
+    // come through the save unchanged.
+    bool prepare(const QString &kind, const QString &file)
+    {
+        if (kind == "a second name")
+            return ::link(native(file).constData(), native(inDir("second name.txt")).constData()) == 0;
+        if (kind == "an access list") {
+            if (::chmod(native(file).constData(), 0640) != 0)
+                return false;
+            return output("setfacl", {"-m", "u:65534:rw", file}).has_value();
+        }
+        if (kind == "a user attribute")
+            return ::setxattr(native(file).constData(), "user.ziventa", "kept", 4, 0) == 0;
+        if (kind == "a nodump flag") {
+            const int fd = ::open(native(file).constData(), O_RDONLY | O_CLOEXEC);
+            int flags = 0;
+            const bool set = fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0
+                && (flags |= FS_NODUMP_FL, ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0);
+            ::close(fd);
+            return set;
+        }
+        return false;
+    }
+
+    QString keptOf(const QString &kind, const QString &file) const
+    {
+        const struct stat status = statusOf(file);
+        QString kept = QStringLiteral("owner %1, group %2, mode %3")
+                           .arg(status.st_uid).arg(status.st_gid).arg(status.st_mode & 07777, 0, 8);
+        if (kind == "a second name")
+            kept += QStringLiteral(", inode %1 of %2 names").arg(status.st_ino).arg(status.st_nlink);
+        else if (kind == "an access list")
+            kept += QStringLiteral(", ") + output("getfacl", {"--omit-header", file}).value_or("no getfacl");
+        else if (kind == "a user attribute") {
+            char value[16] = {};
+            kept += QStringLiteral(", user.ziventa ")
+                + QString::fromLatin1(value, int(::getxattr(native(file).constData(), "user.ziventa", value, sizeof value)));
+        } else if (kind == "a nodump flag") {
+            const int fd = ::open(native(file).constData(), O_RDONLY | O_CLOEXEC);
+            int flags = 0;
+            kept += QStringLiteral(", flags %1").arg(fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0 ? flags : -1, 0, 16);
+            ::close(fd);
+        }
+        return kept;
+    }
+
+private slots:
+    void init()
+    {
+        dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(dir->isValid());
+    }
+
+    void cleanup()
+    {
+        faults::disarm();
+        dir.reset();
+    }
+
+    // A saved file is the same file as before, with new bytes.
+    void keptAsItWas_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("a second name (a hard link)") << "a second name";
+        QTest::newRow("an access list, its mask rw") << "an access list";
+        QTest::newRow("an extended attribute") << "a user attribute";
+        QTest::newRow("an inode flag") << "a nodump flag";
+    }
+
+    void keptAsItWas()
+    {
+        QFETCH(QString, kind);
+        const QString file = inDir("results.txt");
+        QVERIFY(writeAll(file, OldBytes));
+        if (!prepare(kind, file))
+            QSKIP(qPrintable(QStringLiteral("this file system or this machine cannot give a file ") + kind));
+        const QString kept = keptOf(kind, file);
+        const QStringList entries = namesIn(dir->path());
+
+        QVERIFY(writeWholeFile(file, NewBytes));
+
+        QCOMPARE(readAll(file), NewBytes);
+        QCOMPARE(keptOf(kind, file), kept);
+        QCOMPARE(namesIn(dir->path()), entries);
+        if (kind == "a second name")
+            QCOMPARE(readAll(inDir("second name.txt")), NewBytes);
+        if (kind == "an access list") {
+            // The mask is not the owning group's own entry.
+            QVERIFY2(kept.contains("group::r--") && kept.contains("mask::rw-"), qPrintable(kept));
+            QCOMPARE(statusOf(file).st_mode & 07777, mode_t(0660));
+        }
+    }
+
+    // Saves by a user who is not root, over files as they lie on a shared
+    // machine. Run as root, the suite sets each file up and has a child
+    // process of its own save as nobody.
+    void asAnotherUser_data()
+    {
+        QTest::addColumn<int>("folderMode");
+        QTest::addColumn<int>("folderOwner");
+        QTest::addColumn<int>("fileMode");
+        QTest::addColumn<int>("fileOwner");
+        QTest::addColumn<int>("fileGroup");
+        QTest::newRow("root's file of a group the user is in") << 0777 << int(Other) << 0664 << int(Other) << int(Shared);
+        QTest::newRow("the user's own setuid and setgid file") << 0755 << int(User) << 06755 << int(User) << int(User);
+        QTest::newRow("the user's own file in a folder they may not write")
+            << 0555 << int(User) << 0644 << int(User) << int(User);
+        QTest::newRow("a file open to all, in a sticky folder of another user")
+            << 01777 << int(Other) << 0666 << int(Other) << int(Other);
+        QTest::newRow("the user's own file, in a sticky folder of another user")
+            << 01777 << int(Other) << 0640 << int(User) << int(User);
+    }
+
+    void asAnotherUser()
+    {
+        QFETCH(int, folderMode);
+        QFETCH(int, folderOwner);
+        QFETCH(int, fileMode);
+        QFETCH(int, fileOwner);
+        QFETCH(int, fileGroup);
+        const bool root = ::geteuid() == 0;
+        if (!root && (folderOwner != User || fileOwner != User || fileGroup != User))
+            QSKIP("only root may give a file or a folder to another user or group");
+        const uid_t userId = root ? Nobody : ::getuid();
+        const gid_t userGroup = root ? gid_t(Nobody) : ::getgid();
+        auto uidOf = [&](int role) { return role == User ? userId : uid_t(0); };
+        auto gidOf = [&](int role) { return role == User ? userGroup : role == Shared ? SharedGroup : gid_t(0); };
+
+        // The user must reach the folder, whatever it lets them do inside.
+        QVERIFY(::chmod(native(dir->path()).constData(), 0755) == 0);
+        const QString folder = inDir("folder");
+        const QString file = folder + "/results.txt";
+        QVERIFY(QDir().mkdir(folder));
+        QVERIFY(writeAll(file, OldBytes));
+        QVERIFY(::chown(native(file).constData(), uidOf(fileOwner), gidOf(fileGroup)) == 0);
+        QVERIFY(::chmod(native(file).constData(), mode_t(fileMode)) == 0); // after the owner, which clears setuid
+        QVERIFY(::chown(native(folder).constData(), uidOf(folderOwner), gidOf(folderOwner)) == 0);
+        QVERIFY(::chmod(native(folder).constData(), mode_t(folderMode)) == 0);
+        const struct stat before = statusOf(file);
+
+        if (root) {
+            QProcess child;
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert(SaveAsVariable, QStringLiteral("%1 %2 %3 %4").arg(userId).arg(userGroup).arg(SharedGroup).arg(file));
+            child.setProcessEnvironment(environment);
+            child.setProcessChannelMode(QProcess::MergedChannels);
+            child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("saveAsAnotherUser")});
+            QVERIFY(child.waitForFinished(60000));
+            const QString said = QString::fromLocal8Bit(child.readAll());
+            QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, qPrintable(said));
+        } else {
+            QVERIFY(writeWholeFile(file, NewBytes));
+        }
+
+        // The folder gives the test its own way in again.
+        QVERIFY(::chmod(native(folder).constData(), 0755) == 0);
+        QCOMPARE(readAll(file), NewBytes);
+        const struct stat after = statusOf(file);
+        QCOMPARE(after.st_uid, before.st_uid);
+        QCOMPARE(after.st_gid, before.st_gid);
+        QCOMPARE(after.st_mode & 07777, before.st_mode & 07777);
+        QCOMPARE(namesIn(folder), QStringList{"results.txt"});
+    }
+
+    // The save of asAnotherUser(), in a process of its own that gives up
+    // root first; alone it has nothing to do.
+    void saveAsAnotherUser()
+    {
+        const QList<QByteArray> given = qgetenv(SaveAsVariable).split(' ');
+        if (given.size() != 4)
+            QSKIP("run by asAnotherUser() only");
+        dir.reset(); // made as root, it could not be removed after
+
+        const gid_t groups[] = {gid_t(given[2].toUInt())};
+        QVERIFY(::setgroups(1, groups) == 0);
+        QVERIFY(::setgid(gid_t(given[1].toUInt())) == 0);
+        QVERIFY(::setuid(uid_t(given[0].toUInt())) == 0);
+        QVERIFY(::geteuid() != 0);
+        QVERIFY(writeWholeFile(QFile::decodeName(given[3]), NewBytes));
+    }
+
+    // Each call to the system a save makes fails in turn, one per save. A
+    // save that goes on regardless has saved all of its bytes; one that
+    // fails has left the old file exactly as it was, bytes, length and
+    // inode, and no file of its own beside it.
+    void failedWrites_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<int>("newSize");
+        QTest::newRow("by rename, longer") << "rename" << 5000;
+        QTest::newRow("by rename, shorter") << "rename" << 1000;
+        QTest::newRow("in place, longer") << "in place" << 5000;
+        QTest::newRow("in place, shorter") << "in place" << 1000;
+        QTest::newRow("in place, emptied") << "in place" << 0;
+        QTest::newRow("a new file") << "new" << 1000;
+    }
+
+    void failedWrites()
+    {
+        QFETCH(QString, way);
+        QFETCH(int, newSize);
+        QByteArray old(3000, 'o');
+        old.append("the end of the old file");
+        const QByteArray bytes = QByteArray("new ").repeated(newSize / 4);
+        int refused = 0;
+        for (int failing = 1;; ++failing) {
+            QTemporaryDir folder;
+            const QString file = folder.filePath("results.txt");
+            if (way != "new")
+                QVERIFY(writeAll(file, old));
+            if (way == "in place") // a second name is kept only by a write in place
+                QVERIFY(::link(native(file).constData(), native(folder.filePath("twin.txt")).constData()) == 0);
+            const QStringList entries = namesIn(folder.path());
+            const ino_t inode = statusOf(file).st_ino;
+
+            faults::arm(failing);
+            const bool saved = writeWholeFile(file, bytes);
+            const int calls = faults::disarm();
+
+            const QByteArray at = QByteArray("with call ") + QByteArray::number(failing) + " failed";
+            if (saved) {
+                QVERIFY2(readAll(file) == bytes, at);
+                QStringList now = entries;
+                if (way == "new")
+                    now = QStringList{"results.txt"};
+                QVERIFY2(namesIn(folder.path()) == now, at);
+            } else {
+                ++refused;
+                QVERIFY2(namesIn(folder.path()) == entries, at);
+                if (way != "new") {
+                    QVERIFY2(readAll(file) == old, at);
+                    QVERIFY2(statusOf(file).st_ino == inode, at);
+                }
+            }
+            if (calls < failing) { // the save ran its course without the failure
+                QVERIFY(saved);
+                break;
+            }
+        }
+        QVERIFY(refused > 0);
+    }
+
+    // A file system with no room left: the new bytes do not fit beside the
+    // old ones, nor past the old file's end.
+    void fullFileSystem_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::newRow("by rename") << "rename";
+        QTest::newRow("in place") << "in place";
+    }
+
+    void fullFileSystem()
+    {
+        QFETCH(QString, way);
+        ScratchMount scratch(64);
+        if (!scratch.isMounted())
+            QSKIP(qPrintable(QStringLiteral("no small file system to fill here: ") + scratch.why()));
+        const QString file = scratch.path() + "/results.txt";
+        QVERIFY(writeAll(file, OldBytes));
+        if (way == "in place")
+            QVERIFY(::link(native(file).constData(), native(scratch.path() + "/twin.txt").constData()) == 0);
+        QVERIFY(scratch.fill());
+        const QStringList entries = namesIn(scratch.path());
+
+        QVERIFY(!writeWholeFile(file, QByteArray(20000, 'n')));
+
+        QCOMPARE(readAll(file), OldBytes);
+        QCOMPARE(namesIn(scratch.path()), entries);
+    }
+
+    // A link that another process turns, again and again, between a regular
+    // file and something else, while the program saves through it or reads
+    // through it a few hundred times: the something else is never opened,
+    // written or replaced, a save that says it saved put its bytes in the
+    // regular file, and a read gives the regular file's bytes or nothing.
+    void races_data()
+    {
+        QTest::addColumn<bool>("saves"); // else reads
+        QTest::addColumn<QString>("other");
+        QTest::newRow("saves, a FIFO") << true << "FIFO";
+        QTest::newRow("saves, a device node") << true << "device";
+        QTest::newRow("reads, a FIFO") << false << "FIFO";
+        QTest::newRow("reads, a device node") << false << "device";
+    }
+
+    void races()
+    {
+        QFETCH(bool, saves);
+        QFETCH(QString, other);
+        const QString file = inDir("results.txt");
+        const QString otherPath = inDir("other");
+        QVERIFY(writeAll(file, OldBytes));
+        if (other == "FIFO")
+            QVERIFY(makeFifo(otherPath));
+        else if (!makeDeviceNode(otherPath))
+            QSKIP("only root may make a device node");
+        TouchWatch watch({otherPath});
+        QVERIFY(watch.isWatching());
+        int landed = 0;
+        int refused = 0;
+        {
+            const FlippingLink link(inDir("link.txt"), file, otherPath);
+            QVERIFY(link.isTurning());
+            // A few hundred saves, or thousands of the far quicker reads, and
+            // on until both ends of the link have been met often.
+            const int rounds = saves ? 300 : 5000;
+            for (int i = 0; i < rounds || ((landed < 50 || refused < 50) && i < 20 * rounds); ++i) {
+                const QByteArray at = QByteArray(saves ? "save " : "read ") + QByteArray::number(i);
+                bool done;
+                if (saves) {
+                    done = writeWholeFile(inDir("link.txt"), at);
+                    QVERIFY2(!done || readAll(file) == at, at + " says saved, but the file does not hold it");
+                } else {
+                    const std::optional<QByteArray> got = platform::readRegularFile(inDir("link.txt"), 1024);
+                    done = bool(got);
+                    QVERIFY2(!done || *got == OldBytes, at + " gave bytes not of the file");
+                }
+                (done ? landed : refused) += 1;
+                QVERIFY2(watch.touched().isEmpty(), at + " touched the " + other.toLatin1());
+                QVERIFY2(kindOf(otherPath) == other, at + " replaced the " + other.toLatin1());
+            }
+        }
+        QCOMPARE(kindOf(file), QStringLiteral("file"));
+        QCOMPARE(namesIn(dir->path()), (QStringList{"link.txt", "other", "results.txt"}));
+        // Both ends of the link were met, so the two really raced.
+        QVERIFY2(landed > 0 && refused > 0, qPrintable(QStringLiteral("%1 landed, %2 refused").arg(landed).arg(refused)));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRegularFile)
+#include "tst_regularfile.moc"
