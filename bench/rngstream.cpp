@@ -4,7 +4,9 @@
 // Each word is the top 32 bits of one value in [0, 1), exactly as the draws
 // read them. By default the generator is never re-seeded: its own stream,
 // fast enough for a whole dieharder run. --reseed-every 6 re-seeds before
-// every six values, as the board draws do, at about 2 MB/s.
+// every six values, as the board draws do, at about 2 MB/s. --seed N repeats
+// a run: the generator starts from N, and each re-seed reads a clock that
+// counts 0, 1, 2, ... in place of the real one.
 // Writes until the reader closes the pipe, or --words N.
 #include "draw/Random.h"
 
@@ -56,8 +58,11 @@ int main(int argc, char *argv[])
     // A reader that has seen enough closes the pipe; that ends the stream,
     // not an error.
     std::signal(SIGPIPE, SIG_DFL);
+    // A seeded run re-seeds from a counting clock, not the real one, so that
+    // it repeats to the byte, re-seeds and all.
+    std::uint64_t ticks = 0;
     draw::ClockMixedRandom random = seeded
-        ? draw::ClockMixedRandom(seed, draw::ClockMixedRandom::steadyClockTicks)
+        ? draw::ClockMixedRandom(seed, [&ticks] { return ticks++; })
         : draw::ClockMixedRandom();
 
     std::vector<std::uint32_t> buffer(1 << 16);

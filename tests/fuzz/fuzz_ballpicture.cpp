@@ -1,6 +1,9 @@
 // The GIF decoder of the ball pictures over any bytes: never a crash, never
-// an allocation past the picture cap (the run's memory limit stops one), and
-// any picture it gives within the cap.
+// one allocation of a whole MiB past the picture cap, and any picture it
+// gives within the cap. tests/fuzz/run's memory limit, the cap and one MiB,
+// stops such an allocation; libFuzzer's limit counts one allocation at a
+// time and in whole MiB, and a picture at the cap takes exactly the cap in
+// one, so an allocation past the cap by less goes unseen.
 #include "app/BallPictures.h"
 #include "app/GifDecode.h"
 
