@@ -186,14 +186,20 @@ private slots:
         QTest::addColumn<int>("fileMode");
         QTest::addColumn<int>("fileOwner");
         QTest::addColumn<int>("fileGroup");
-        QTest::newRow("root's file of a group the user is in") << 0777 << int(Other) << 0664 << int(Other) << int(Shared);
-        QTest::newRow("the user's own setuid and setgid file") << 0755 << int(User) << 06755 << int(User) << int(User);
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("root's file of a group the user is in")
+            << 0777 << int(Other) << 0664 << int(Other) << int(Shared) << true;
+        QTest::newRow("the user's own setuid and setgid file")
+            << 0755 << int(User) << 06755 << int(User) << int(User) << true;
         QTest::newRow("the user's own file in a folder they may not write")
-            << 0555 << int(User) << 0644 << int(User) << int(User);
+            << 0555 << int(User) << 0644 << int(User) << int(User) << true;
         QTest::newRow("a file open to all, in a sticky folder of another user")
-            << 01777 << int(Other) << 0666 << int(Other) << int(Other);
+            << 01777 << int(Other) << 0666 << int(Other) << int(Other) << true;
         QTest::newRow("the user's own file, in a sticky folder of another user")
-            << 01777 << int(Other) << 0640 << int(User) << int(User);
+            << 01777 << int(Other) << 0640 << int(User) << int(User) << true;
+        // Written in place, a failed write could not be undone: refused.
+        QTest::newRow("a file they may write but not read, in a folder they may not write")
+            << 0755 << int(Other) << 0622 << int(Other) << int(Other) << false;
     }
 
     void asAnotherUser()
@@ -203,6 +209,7 @@ private slots:
         QFETCH(int, fileMode);
         QFETCH(int, fileOwner);
         QFETCH(int, fileGroup);
+        QFETCH(bool, saved);
         const bool root = ::geteuid() == 0;
         if (!root && (folderOwner != User || fileOwner != User || fileGroup != User))
             QSKIP("only root may give a file or a folder to another user or group");
@@ -226,7 +233,8 @@ private slots:
         if (root) {
             QProcess child;
             QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-            environment.insert(SaveAsVariable, QStringLiteral("%1 %2 %3 %4").arg(userId).arg(userGroup).arg(SharedGroup).arg(file));
+            environment.insert(SaveAsVariable, QStringLiteral("%1 %2 %3 %4 %5")
+                                                   .arg(userId).arg(userGroup).arg(SharedGroup).arg(int(saved)).arg(file));
             child.setProcessEnvironment(environment);
             child.setProcessChannelMode(QProcess::MergedChannels);
             child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("saveAsAnotherUser")});
@@ -234,12 +242,12 @@ private slots:
             const QString said = QString::fromLocal8Bit(child.readAll());
             QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, qPrintable(said));
         } else {
-            QVERIFY(writeWholeFile(file, NewBytes));
+            QCOMPARE(writeWholeFile(file, NewBytes), saved);
         }
 
         // The folder gives the test its own way in again.
         QVERIFY(::chmod(native(folder).constData(), 0755) == 0);
-        QCOMPARE(readAll(file), NewBytes);
+        QCOMPARE(readAll(file), saved ? NewBytes : OldBytes);
         const struct stat after = statusOf(file);
         QCOMPARE(after.st_uid, before.st_uid);
         QCOMPARE(after.st_gid, before.st_gid);
@@ -252,7 +260,7 @@ private slots:
     void saveAsAnotherUser()
     {
         const QList<QByteArray> given = qgetenv(SaveAsVariable).split(' ');
-        if (given.size() != 4)
+        if (given.size() < 5)
             QSKIP("run by asAnotherUser() only");
         dir.reset(); // made as root, it could not be removed after
 
@@ -261,7 +269,8 @@ private slots:
         QVERIFY(::setgid(gid_t(given[1].toUInt())) == 0);
         QVERIFY(::setuid(uid_t(given[0].toUInt())) == 0);
         QVERIFY(::geteuid() != 0);
-        QVERIFY(writeWholeFile(QFile::decodeName(given[3]), NewBytes));
+        const QByteArray file = given.mid(4).join(' '); // the path last, spaces and all
+        QCOMPARE(writeWholeFile(QFile::decodeName(file), NewBytes), given[3] == "1");
     }
 
     // Each call to the system a save makes fails in turn, one per save. A
