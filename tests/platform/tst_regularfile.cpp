@@ -314,6 +314,8 @@ private slots:
             const QByteArray at = QByteArray("with call ") + QByteArray::number(failing) + " failed";
             if (saved) {
                 QVERIFY2(readAll(file) == bytes, at);
+                if (way == "in place")
+                    QVERIFY2(readAll(folder.filePath("twin.txt")) == bytes, at);
                 QStringList now = entries;
                 if (way == "new")
                     now = QStringList{"results.txt"};
