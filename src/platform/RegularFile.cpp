@@ -1,7 +1,6 @@
 #include "platform/RegularFile.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 #ifdef Q_OS_LINUX
 #include <QRandomGenerator>
@@ -19,6 +18,7 @@
 #include <unistd.h>
 #include <utility>
 #else
+#include <QFileInfo>
 #include <QSaveFile>
 #endif
 

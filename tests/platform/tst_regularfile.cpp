@@ -65,6 +65,19 @@ std::optional<QString> output(const QString &program, const QStringList &argumen
     return QString::fromLocal8Bit(tool.readAllStandardOutput());
 }
 
+// The inode flags chattr sets, after adding those of added; -1 where the
+// file system has none.
+int inodeFlags(const QString &path, int added = 0)
+{
+    const int fd = ::open(native(path).constData(), O_RDONLY | O_CLOEXEC);
+    int flags = 0;
+    const bool known = fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0
+        && (added == 0 || (flags |= added, ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0));
+    if (fd >= 0)
+        ::close(fd);
+    return known ? flags : -1;
+}
+
 // Who takes part in a save as another user: the user who saves, another
 // user (root), and a group the saving user is a member of.
 enum Role { User, Other, Shared };
@@ -96,14 +109,8 @@ class TestRegularFile : public QObject {
         }
         if (kind == "a user attribute")
             return ::setxattr(native(file).constData(), "user.ziventa", "kept", 4, 0) == 0;
-        if (kind == "a nodump flag") {
-            const int fd = ::open(native(file).constData(), O_RDONLY | O_CLOEXEC);
-            int flags = 0;
-            const bool set = fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0
-                && (flags |= FS_NODUMP_FL, ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0);
-            ::close(fd);
-            return set;
-        }
+        if (kind == "a nodump flag")
+            return inodeFlags(file, FS_NODUMP_FL) >= 0;
         return false;
     }
 
@@ -121,10 +128,7 @@ class TestRegularFile : public QObject {
             kept += QStringLiteral(", user.ziventa ")
                 + QString::fromLatin1(value, int(::getxattr(native(file).constData(), "user.ziventa", value, sizeof value)));
         } else if (kind == "a nodump flag") {
-            const int fd = ::open(native(file).constData(), O_RDONLY | O_CLOEXEC);
-            int flags = 0;
-            kept += QStringLiteral(", flags %1").arg(fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0 ? flags : -1, 0, 16);
-            ::close(fd);
+            kept += QStringLiteral(", flags %1").arg(inodeFlags(file), 0, 16);
         }
         return kept;
     }
