@@ -28,8 +28,8 @@ namespace platform {
 
 namespace {
 
-// A descriptor, closed when it goes. It may hold AT_FDCWD, which is never
-// closed. A close is never checked: what was written is checked by fsync.
+// A descriptor, closed when it goes. A close is never checked: what was
+// written is checked by fsync.
 class Fd {
 public:
     Fd() = default;
@@ -37,18 +37,23 @@ public:
     Fd(Fd &&other) noexcept : fd(std::exchange(other.fd, -1)) {}
     Fd &operator=(Fd &&other) noexcept
     {
-        std::swap(fd, other.fd);
+        if (this != &other) {
+            close();
+            fd = std::exchange(other.fd, -1);
+        }
         return *this;
     }
-    ~Fd()
+    ~Fd() { close(); }
+    int get() const { return fd; }
+    bool valid() const { return fd >= 0; }
+
+private:
+    void close()
     {
         if (fd >= 0)
             ::close(fd);
     }
-    int get() const { return fd; }
-    bool valid() const { return fd >= 0 || fd == AT_FDCWD; }
 
-private:
     int fd = -1;
 };
 
@@ -70,7 +75,7 @@ bool sameMode(const struct stat &a, const struct stat &b)
 // Where a save lands: the folder, opened once, the name in it and, when
 // that name is taken, what it names, which is never a link.
 struct Target {
-    Fd folder{AT_FDCWD};
+    Fd folder; // O_PATH
     QByteArray name;
     Fd node; // O_PATH; not valid while nothing has the name
     struct stat status {};
@@ -89,16 +94,19 @@ std::optional<Target> resolve(QByteArray path)
         target.name = path.mid(slash + 1);
         if (target.name.isEmpty() || target.name == "." || target.name == "..")
             return std::nullopt; // a folder
-        if (slash >= 0) {
-            const QByteArray folder = slash == 0 ? QByteArray("/") : path.left(slash);
+        if (slash >= 0 || !target.folder.valid()) {
+            const QByteArray folder = slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : path.left(slash);
             // A relative link is read from the folder it lies in.
-            target.folder = Fd(::openat(target.folder.get(), folder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+            const int from = target.folder.valid() ? target.folder.get() : AT_FDCWD;
+            target.folder = Fd(::openat(from, folder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
             if (!target.folder.valid())
                 return std::nullopt;
         }
-        target.node = Fd(::openat(target.folder.get(), target.name.constData(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
+        const int node = ::openat(target.folder.get(), target.name.constData(), O_PATH | O_NOFOLLOW | O_CLOEXEC);
+        const bool free = node < 0 && errno == ENOENT;
+        target.node = Fd(node);
         if (!target.node.valid())
-            return errno == ENOENT ? std::optional<Target>(std::move(target)) : std::nullopt;
+            return free ? std::optional<Target>(std::move(target)) : std::nullopt;
         if (::fstat(target.node.get(), &target.status) != 0)
             return std::nullopt;
         if (!S_ISLNK(target.status.st_mode))
@@ -208,10 +216,9 @@ bool makeLike(int scratch, int original, const struct stat &old)
     const std::optional<Attributes> had = attributesOf(scratch);
     if (!wanted || !had)
         return false;
-    // Only root may give a file away; a member of the file's group may
-    // still give it that group.
-    if (::fchown(scratch, old.st_uid, old.st_gid) != 0)
-        [[maybe_unused]] const int ignored = ::fchown(scratch, uid_t(-1), old.st_gid);
+    // Only root may give a file away; an owner that cannot be given is
+    // seen as different below.
+    [[maybe_unused]] const int owned = ::fchown(scratch, old.st_uid, old.st_gid);
     // After the owner, whose change drops a file's capabilities. An
     // attribute that cannot be set is seen as different below.
     for (const auto &entry : *had)
@@ -245,7 +252,8 @@ Outcome replaceByRename(const Target &target, int original, const struct stat &o
     if (::fsync(scratch.fd.get()) != 0)
         return Outcome::Failed;
     // The folder is the one looked in, and the name in it named the file
-    // looked at: a sticky folder of another user's may refuse it, though.
+    // looked at; only a name that something is mounted on cannot be
+    // renamed over (EBUSY), and is written in place.
     if (::renameat(target.folder.get(), scratch.name.constData(), target.folder.get(), target.name.constData()) != 0)
         return Outcome::NotPossible;
     remove.dismiss();
@@ -256,14 +264,13 @@ Outcome replaceByRename(const Target &target, int original, const struct stat &o
 // as it was. What the new bytes cover is kept first, so that a write that
 // fails can be undone; the file is cut to its new length only once the new
 // bytes are safely written, since the part it drops is not kept.
-Outcome writeInPlace(int file, bool readable, const struct stat &old, const QByteArray &bytes)
+Outcome writeInPlace(int file, const struct stat &old, const QByteArray &bytes)
 {
     const qsizetype covered = qsizetype(std::min<off_t>(old.st_size, bytes.size()));
     QByteArray kept(covered, Qt::Uninitialized);
     if (covered > 0) {
-        // Without its old bytes a failed write could not be undone.
-        if (!readable)
-            return Outcome::Failed;
+        // Without its old bytes a failed write could not be undone; a file
+        // opened for writing alone gives none.
         for (qsizetype done = 0; done < covered;) {
             const ssize_t got = ::pread(file, kept.data() + done, size_t(covered - done), off_t(done));
             if (got < 0 && errno == EINTR)
@@ -296,17 +303,14 @@ Outcome replace(const Target &target, const QByteArray &bytes)
         return Outcome::Failed;
     // The user must be allowed to write the file itself to save over it,
     // whichever way it is then written.
-    bool readable = true;
     Fd file = reopen(target.node.get(), O_RDWR);
-    if (!file.valid() && errno == EACCES) {
-        readable = false;
+    if (!file.valid() && errno == EACCES)
         file = reopen(target.node.get(), O_WRONLY);
-    }
     struct stat old;
     if (!file.valid() || ::fstat(file.get(), &old) != 0)
         return Outcome::Failed;
     const Outcome renamed = replaceByRename(target, file.get(), old, bytes);
-    return renamed == Outcome::NotPossible ? writeInPlace(file.get(), readable, old, bytes) : renamed;
+    return renamed == Outcome::NotPossible ? writeInPlace(file.get(), old, bytes) : renamed;
 }
 
 Outcome create(const Target &target, const QByteArray &bytes)

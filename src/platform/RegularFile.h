@@ -10,8 +10,8 @@ namespace platform {
 // The bytes of the regular file at path, when it holds at most maxBytes.
 // Anything a user may have put there instead (a FIFO, a socket, a device, a
 // folder, a link to one of them) is refused without ever being opened, and
-// nothing larger than maxBytes is ever allocated for. A file that grows
-// while it is read gives what it held when looked at.
+// nothing larger than maxBytes is ever allocated for. A file that changes
+// while it is read gives at most the size it had when looked at.
 std::optional<QByteArray> readRegularFile(const QString &path, qint64 maxBytes);
 
 // Puts bytes in the file at path whole, or not at all: a write that fails

@@ -12,6 +12,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cstdio>
 #include <optional>
 
 #include <fcntl.h>
@@ -86,6 +87,27 @@ constexpr uid_t Nobody = 65534;
 constexpr gid_t SharedGroup = 4242;
 
 const char SaveAsVariable[] = "ZIVENTA_SAVE_AS";
+
+// The save of asAnotherUser(), in a process of its own, started with
+// SaveAsVariable set, that gives up root first: "uid gid group saved path".
+int saveAsAnotherUser()
+{
+    const QList<QByteArray> given = qgetenv(SaveAsVariable).split(' ');
+    if (given.size() < 5)
+        return 2;
+    const gid_t groups[] = {gid_t(given[2].toUInt())};
+    if (::setgroups(1, groups) != 0 || ::setgid(gid_t(given[1].toUInt())) != 0
+        || ::setuid(uid_t(given[0].toUInt())) != 0 || ::geteuid() == 0) {
+        std::perror("giving up root");
+        return 2;
+    }
+    const QByteArray file = given.mid(4).join(' '); // the path last, spaces and all
+    const bool saved = writeWholeFile(QFile::decodeName(file), NewBytes);
+    if (saved == (given[3] == "1"))
+        return 0;
+    std::fprintf(stderr, "the save as uid %s %s\n", given[0].constData(), saved ? "saved" : "failed");
+    return 1;
+}
 
 } // namespace
 
@@ -241,7 +263,7 @@ private slots:
                                                    .arg(userId).arg(userGroup).arg(SharedGroup).arg(int(saved)).arg(file));
             child.setProcessEnvironment(environment);
             child.setProcessChannelMode(QProcess::MergedChannels);
-            child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("saveAsAnotherUser")});
+            child.start(QCoreApplication::applicationFilePath(), {});
             QVERIFY(child.waitForFinished(60000));
             const QString said = QString::fromLocal8Bit(child.readAll());
             QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, qPrintable(said));
@@ -257,24 +279,6 @@ private slots:
         QCOMPARE(after.st_gid, before.st_gid);
         QCOMPARE(after.st_mode & 07777, before.st_mode & 07777);
         QCOMPARE(namesIn(folder), QStringList{"results.txt"});
-    }
-
-    // The save of asAnotherUser(), in a process of its own that gives up
-    // root first; alone it has nothing to do.
-    void saveAsAnotherUser()
-    {
-        const QList<QByteArray> given = qgetenv(SaveAsVariable).split(' ');
-        if (given.size() < 5)
-            QSKIP("run by asAnotherUser() only");
-        dir.reset(); // made as root, it could not be removed after
-
-        const gid_t groups[] = {gid_t(given[2].toUInt())};
-        QVERIFY(::setgroups(1, groups) == 0);
-        QVERIFY(::setgid(gid_t(given[1].toUInt())) == 0);
-        QVERIFY(::setuid(uid_t(given[0].toUInt())) == 0);
-        QVERIFY(::geteuid() != 0);
-        const QByteArray file = given.mid(4).join(' '); // the path last, spaces and all
-        QCOMPARE(writeWholeFile(QFile::decodeName(file), NewBytes), given[3] == "1");
     }
 
     // Each call to the system a save makes fails in turn, one per save. A
@@ -427,5 +431,14 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestRegularFile)
+// Started again by asAnotherUser() to save as another user, the executable
+// is that child and no test.
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsSet(SaveAsVariable))
+        return saveAsAnotherUser();
+    QCoreApplication application(argc, argv);
+    TestRegularFile test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_regularfile.moc"
