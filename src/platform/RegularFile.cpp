@@ -12,6 +12,7 @@
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <map>
+#include <sys/fsuid.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
@@ -72,19 +73,68 @@ bool sameMode(const struct stat &a, const struct stat &b)
     return (a.st_mode & 07777) == (b.st_mode & 07777);
 }
 
+// One of the kernel's guards for folders that many users share, in
+// /proc/sys/fs, as it stands now; the strictest value where it cannot be
+// read, so that a save never goes where the kernel might not.
+int guardLevel(const char *name, int strictest)
+{
+    const QByteArray path = QByteArray("/proc/sys/fs/") + name;
+    const Fd file(::open(path.constData(), O_RDONLY | O_CLOEXEC));
+    char text[16];
+    const ssize_t got = file.valid() ? ::read(file.get(), text, sizeof text) : -1;
+    bool known = false;
+    const int level = got > 0 ? QByteArray(text, got).trimmed().toInt(&known) : 0;
+    return known ? level : strictest;
+}
+
+// The user the kernel checks a file's owner against; asking with an id that
+// no user has changes nothing.
+uid_t fileSystemUser()
+{
+    return uid_t(::setfsuid(uid_t(-1)));
+}
+
+// The kernel follows a link that lies in a sticky folder everyone may write,
+// such as /tmp, only when it is the process's own or the folder owner's, so
+// that another user cannot aim a name there at a file of ours
+// (fs.protected_symlinks).
+bool mayFollow(const struct stat &link, const struct stat &folder)
+{
+    constexpr mode_t Shared = S_ISVTX | S_IWOTH;
+    return link.st_uid == fileSystemUser() || (folder.st_mode & Shared) != Shared || link.st_uid == folder.st_uid
+        || guardLevel("protected_symlinks", 1) == 0;
+}
+
+// The kernel refuses an open that may create to a file that another user
+// put in a sticky folder others may write, unless the folder is theirs too,
+// so that a name planted there ahead of us cannot catch what we write
+// (fs.protected_regular: 1 where everyone may write the folder, 2 where its
+// group may as well).
+bool mayOpenToCreate(const struct stat &file, const struct stat &folder)
+{
+    if (!(folder.st_mode & S_ISVTX) || !(folder.st_mode & (S_IWOTH | S_IWGRP)) || file.st_uid == folder.st_uid
+        || file.st_uid == fileSystemUser())
+        return true;
+    const int level = guardLevel("protected_regular", 2);
+    return level == 0 || (level == 1 && !(folder.st_mode & S_IWOTH));
+}
+
 // Where a save lands: the folder, opened once, the name in it and, when
 // that name is taken, what it names, which is never a link.
 struct Target {
     Fd folder; // O_PATH
+    struct stat folderStatus {};
     QByteArray name;
     Fd node; // O_PATH; not valid while nothing has the name
     struct stat status {};
 };
 
-// Follows links as an open would, but one at a time, so that the file a
-// save looks at is the file it writes: a link changed meanwhile no longer
-// matters. A name that nothing has yet, also where a link points, is a
-// target too: the save creates it.
+// Follows links as an open that may create would, but one at a time, so
+// that the file a save looks at is the file it writes: a link changed
+// meanwhile no longer matters. The kernel itself follows any link among the
+// folders on the way; the last links, and the file at the end, this guards
+// as the kernel would. A name that nothing has yet, also where a link
+// points, is a target too: the save creates it.
 std::optional<Target> resolve(QByteArray path)
 {
     constexpr int MaxLinks = 40; // as many as the kernel follows
@@ -95,11 +145,14 @@ std::optional<Target> resolve(QByteArray path)
         if (target.name.isEmpty() || target.name == "." || target.name == "..")
             return std::nullopt; // a folder
         if (slash >= 0 || !target.folder.valid()) {
-            const QByteArray folder = slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : path.left(slash);
-            // A relative link is read from the folder it lies in.
+            // A relative link is read from the folder it lies in. The folder
+            // is opened as "folder/.", so that the kernel guards a link among
+            // the folders as it does in an open of the whole path: as one on
+            // the way, not as the last.
+            const QByteArray folder = slash < 0 ? QByteArray(".") : path.left(slash) + "/.";
             const int from = target.folder.valid() ? target.folder.get() : AT_FDCWD;
             target.folder = Fd(::openat(from, folder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
-            if (!target.folder.valid())
+            if (!target.folder.valid() || ::fstat(target.folder.get(), &target.folderStatus) != 0)
                 return std::nullopt;
         }
         const int node = ::openat(target.folder.get(), target.name.constData(), O_PATH | O_NOFOLLOW | O_CLOEXEC);
@@ -109,8 +162,13 @@ std::optional<Target> resolve(QByteArray path)
             return free ? std::optional<Target>(std::move(target)) : std::nullopt;
         if (::fstat(target.node.get(), &target.status) != 0)
             return std::nullopt;
-        if (!S_ISLNK(target.status.st_mode))
+        if (!S_ISLNK(target.status.st_mode)) {
+            if (S_ISREG(target.status.st_mode) && !mayOpenToCreate(target.status, target.folderStatus))
+                return std::nullopt;
             return std::optional<Target>(std::move(target));
+        }
+        if (!mayFollow(target.status, target.folderStatus))
+            return std::nullopt;
         char link[PATH_MAX];
         const ssize_t size = ::readlinkat(target.node.get(), "", link, sizeof link);
         if (size <= 0 || size == ssize_t(sizeof link))

@@ -15,10 +15,17 @@ namespace platform {
 std::optional<QByteArray> readRegularFile(const QString &path, qint64 maxBytes);
 
 // Puts bytes in the file at path whole, or not at all: a write that fails
-// leaves what was there as it was, and no file of its own behind. A link is
-// followed once, and the file looked at is the one written: a link to a file
-// stays a link, and anything that is not a regular file (a folder, a FIFO, a
-// device, a socket, a link loop) is refused and left untouched. A file it
+// leaves what was there as it was, and no file of its own behind.
+//
+// It goes only where the kernel would let this process open path to write
+// or create it, and follows a link once: the file looked at is the one
+// written. So it keeps the kernel's guards for sticky folders that others
+// may write, such as /tmp (fs.protected_symlinks and fs.protected_regular,
+// as they stand when it runs): another user's link there is not followed,
+// nor another user's file there written, unless the folder is theirs. A
+// link to a file stays a link, and anything that is not a regular file (a
+// folder, a FIFO, a device, a socket, a link loop) is refused and left
+// untouched. A file it
 // replaces stays what it was: its links, owner, group, access list, extended
 // attributes and whole mode. It is written beside and renamed into place
 // where the new file can be made all of that, and written in place

@@ -5,6 +5,7 @@
 #include "app/Printing.h"
 #include "app/BallPictures.h"
 #include "platform/PrintDialog.h"
+#include "support/KernelGuards.h"
 #include "support/ScratchMount.h"
 #include "support/ScriptedModalUi.h"
 #include "support/FileKinds.h"
@@ -35,6 +36,8 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using app::Frmlotto;
 
@@ -404,6 +407,10 @@ private slots:
         QTest::newRow("a FIFO at the file's path") << "FIFO" << false;
         QTest::newRow("a device node at the file's path") << "device" << false;
         QTest::newRow("a link that names itself at the file's path") << "loop" << false;
+        // As the kernel refuses an open there, with its guards for sticky
+        // folders that others may write, such as /tmp, on.
+        QTest::newRow("another user's link at the file's path, in a sticky folder all may write")
+            << "planted link" << false;
         // Never opened by the dialog's own check, where a FIFO would wait.
         QTest::newRow("a FIFO typed in the Print dialog") << "FIFO" << true;
         QTest::newRow("a device node typed in the Print dialog") << "device" << true;
@@ -415,6 +422,8 @@ private slots:
         QFETCH(bool, typed);
         const QStringList before = state();
         std::optional<ScratchMount> scratch;
+        std::optional<KernelGuards> guards;
+        const QByteArray old = "%PDF of an earlier day";
         QString target;
         if (where == "missing folder") {
             target = folder->filePath("no such folder/out.pdf");
@@ -434,6 +443,21 @@ private slots:
         } else if (where == "loop") {
             target = pdf("loop.pdf");
             QVERIFY(QFile::link(QStringLiteral("loop.pdf"), target));
+        } else if (where == "planted link") {
+            if (::geteuid() != 0)
+                QSKIP("only root may give a link to another user");
+            guards.emplace(1, 2);
+            if (!guards->isSet())
+                QSKIP(qPrintable(guards->why()));
+            QVERIFY(QDir(folder->path()).mkdir(QStringLiteral("shared")));
+            QVERIFY(::chmod(QFile::encodeName(pdf("shared")).constData(), 01777) == 0);
+            QFile notes(pdf("notes.pdf"));
+            QVERIFY(notes.open(QIODevice::WriteOnly) && notes.write(old) == old.size());
+            notes.close();
+            target = pdf("shared/planted.pdf");
+            QVERIFY(QFile::link(notes.fileName(), target));
+            const uid_t someoneElse = 4243;
+            QVERIFY(::lchown(QFile::encodeName(target).constData(), someoneElse, someoneElse) == 0);
         }
         const QString targetFolder = QFileInfo(target.isEmpty() ? pdf("out.pdf") : target).absolutePath();
         throughBothEntries([&](const QString &entry) {
@@ -464,6 +488,11 @@ private slots:
                     QCOMPARE(kindOf(target), where);
                 if (where == "loop")
                     QCOMPARE(QFile::symLinkTarget(target), target);
+                if (where == "planted link") {
+                    QFile notes(pdf("notes.pdf"));
+                    QVERIFY(notes.open(QIODevice::ReadOnly));
+                    QCOMPARE(notes.readAll(), old);
+                }
             }
 
             ui->messages.clear();

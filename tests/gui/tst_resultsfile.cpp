@@ -1,8 +1,9 @@
 // The save button: which boards reach the file, the dialog it asks, and what
 // a failed save leaves behind.
 #include "app/Frmlotto.h"
-#include "support/ScratchMount.h"
 #include "support/FileKinds.h"
+#include "support/KernelGuards.h"
+#include "support/ScratchMount.h"
 #include "support/ScriptedModalUi.h"
 #include "support/ScriptedRandom.h"
 #include "support/TestMain.h"
@@ -428,6 +429,10 @@ private slots:
         QTest::newRow("a FIFO") << "FIFO";
         QTest::newRow("a device node") << "device";
         QTest::newRow("a link that names itself") << "loop";
+        // As the kernel refuses an open there, with its guards for sticky
+        // folders that others may write, such as /tmp, on.
+        QTest::newRow("another user's link, in a sticky folder all may write") << "planted link";
+        QTest::newRow("another user's file, in a sticky folder all may write") << "planted file";
     }
 
     void failures()
@@ -435,6 +440,7 @@ private slots:
         QFETCH(QString, where);
         const QByteArray old = "the results of an earlier day\n";
         std::optional<ScratchMount> scratch;
+        std::optional<KernelGuards> guards;
         // The old file on a small file system of the test's own; empty when
         // none can be mounted here.
         auto oldFileOnScratch = [&] {
@@ -475,6 +481,24 @@ private slots:
         } else if (where == "loop") {
             target = inDir(QStringLiteral("loop.txt"));
             QVERIFY(QFile::link(QStringLiteral("loop.txt"), target));
+        } else if (where.startsWith("planted")) {
+            if (::geteuid() != 0)
+                QSKIP("only root may give a file or a link to another user");
+            guards.emplace(1, 2);
+            if (!guards->isSet())
+                QSKIP(qPrintable(guards->why()));
+            const QString shared = inDir(QStringLiteral("shared"));
+            QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("shared")));
+            QVERIFY(::chmod(QFile::encodeName(shared).constData(), 01777) == 0);
+            target = shared + QStringLiteral("/picks.txt");
+            if (where == "planted link") {
+                QVERIFY(writeAll(inDir(QStringLiteral("notes.txt")), old));
+                QVERIFY(QFile::link(inDir(QStringLiteral("notes.txt")), target));
+            } else {
+                QVERIFY(writeAll(target, old));
+            }
+            const uid_t someoneElse = 4243;
+            QVERIFY(::lchown(QFile::encodeName(target).constData(), someoneElse, someoneElse) == 0);
         } else if (where == "removed") {
             QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("chosen")));
             target = inDir(QStringLiteral("chosen/results.txt"));
@@ -499,6 +523,8 @@ private slots:
             QCOMPARE(kindOf(target), where);
         else if (where == "loop")
             QCOMPARE(QFile::symLinkTarget(target), target);
+        else if (where == "planted link")
+            QCOMPARE(readAll(inDir(QStringLiteral("notes.txt"))), old);
         else if (where != "missing folder" && where != "removed")
             QCOMPARE(readAll(target), old);
         checkLaterSaveRestores(&draw::Lotto, 3);

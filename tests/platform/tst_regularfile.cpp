@@ -4,6 +4,7 @@
 #include "platform/RegularFile.h"
 #include "SystemCallFaults.h"
 #include "support/FileKinds.h"
+#include "support/KernelGuards.h"
 #include "support/LinkRace.h"
 #include "support/ScratchMount.h"
 
@@ -80,10 +81,12 @@ int inodeFlags(const QString &path, int added = 0)
 }
 
 // Who takes part in a save as another user: the user who saves, another
-// user (root), and a group the saving user is a member of.
+// user (root, or where root saves, someone else), and a group the saving
+// user is a member of.
 enum Role { User, Other, Shared };
 
 constexpr uid_t Nobody = 65534;
+constexpr uid_t SomeoneElse = 4243;
 constexpr gid_t SharedGroup = 4242;
 
 const char SaveAsVariable[] = "ZIVENTA_SAVE_AS";
@@ -370,6 +373,94 @@ private slots:
 
         QCOMPARE(readAll(file), OldBytes);
         QCOMPARE(namesIn(scratch.path()), entries);
+    }
+
+    // The kernel's guards for sticky folders that others may write, such as
+    // /tmp, set on and off: the save goes where the kernel lets an open of
+    // the same path for writing, that may create, go, and nowhere else. The
+    // test asks the kernel that with an open of its own, of a harmless file.
+    void kernelGuards_data()
+    {
+        QTest::addColumn<int>("folderMode");
+        QTest::addColumn<int>("folderOwner"); // User, the test's own user, or Other
+        QTest::addColumn<QString>("entry");   // in the folder: "link" or "folder link" to the file, or the "file"
+        QTest::addColumn<int>("entryOwner");
+        QTest::addColumn<int>("symlinks"); // fs.protected_symlinks
+        QTest::addColumn<int>("regular");  // fs.protected_regular
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("another user's link, in a sticky folder all may write")
+            << 01777 << int(User) << "link" << int(Other) << 1 << 2 << false;
+        QTest::newRow("another user's link there, the guards off")
+            << 01777 << int(User) << "link" << int(Other) << 0 << 0 << true;
+        QTest::newRow("one's own link, in another user's sticky folder")
+            << 01777 << int(Other) << "link" << int(User) << 1 << 2 << true;
+        QTest::newRow("the folder owner's link there") << 01777 << int(Other) << "link" << int(Other) << 1 << 2 << true;
+        QTest::newRow("another user's link, in a folder all may write that is not sticky")
+            << 0777 << int(User) << "link" << int(Other) << 1 << 2 << true;
+        // The kernel guards only the last link of a path.
+        QTest::newRow("another user's link to a folder on the way")
+            << 01777 << int(User) << "folder link" << int(Other) << 1 << 2 << true;
+        QTest::newRow("another user's file, in a sticky folder all may write")
+            << 01777 << int(User) << "file" << int(Other) << 1 << 1 << false;
+        QTest::newRow("another user's file there, the guards off")
+            << 01777 << int(User) << "file" << int(Other) << 0 << 0 << true;
+        QTest::newRow("one's own file, in another user's sticky folder")
+            << 01777 << int(Other) << "file" << int(User) << 1 << 2 << true;
+        QTest::newRow("the folder owner's file there") << 01777 << int(Other) << "file" << int(Other) << 1 << 2 << true;
+        QTest::newRow("another user's file, in a sticky folder its group may write, at 1")
+            << 01770 << int(User) << "file" << int(Other) << 1 << 1 << true;
+        QTest::newRow("another user's file, in a sticky folder its group may write, at 2")
+            << 01770 << int(User) << "file" << int(Other) << 1 << 2 << false;
+    }
+
+    void kernelGuards()
+    {
+        QFETCH(int, folderMode);
+        QFETCH(int, folderOwner);
+        QFETCH(QString, entry);
+        QFETCH(int, entryOwner);
+        QFETCH(int, symlinks);
+        QFETCH(int, regular);
+        QFETCH(bool, saved);
+        if (::geteuid() != 0)
+            QSKIP("only root may give a folder, a file or a link to another user");
+        const KernelGuards guards(symlinks, regular);
+        if (!guards.isSet())
+            QSKIP(qPrintable(guards.why()));
+        auto uidOf = [](int role) { return role == User ? ::geteuid() : SomeoneElse; };
+
+        const QString file = inDir("results.txt");
+        QVERIFY(writeAll(file, OldBytes));
+        const QString shared = inDir("shared");
+        QVERIFY(QDir().mkdir(shared));
+        const QString name = shared + "/picks.txt";
+        QString path = name;
+        if (entry == "file") {
+            QVERIFY(writeAll(name, OldBytes));
+            QVERIFY(::chmod(native(name).constData(), 0666) == 0);
+        } else if (entry == "link") {
+            QVERIFY(::symlink(native(file).constData(), native(name).constData()) == 0);
+        } else {
+            QVERIFY(::symlink(native(dir->path()).constData(), native(name).constData()) == 0);
+            path = name + "/results.txt";
+        }
+        QVERIFY(::lchown(native(name).constData(), uidOf(entryOwner), uidOf(entryOwner)) == 0);
+        QVERIFY(::chown(native(shared).constData(), uidOf(folderOwner), uidOf(folderOwner)) == 0);
+        QVERIFY(::chmod(native(shared).constData(), mode_t(folderMode)) == 0);
+
+        const int opened = ::open(native(path).constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+        if (opened >= 0)
+            ::close(opened);
+        QCOMPARE(opened >= 0, saved);
+
+        QCOMPARE(writeWholeFile(path, NewBytes), saved);
+
+        QCOMPARE(namesIn(shared), QStringList{"picks.txt"});
+        QCOMPARE(kindOf(name), entry == "file" ? QStringLiteral("file") : QStringLiteral("link"));
+        const QString written = entry == "file" ? name : file;
+        QCOMPARE(readAll(written), saved ? NewBytes : OldBytes);
+        if (entry == "file")
+            QCOMPARE(readAll(file), OldBytes);
     }
 
     // A link that another process turns, again and again, between a regular
