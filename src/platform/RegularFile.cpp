@@ -14,7 +14,9 @@
 #include <map>
 #include <sys/fsuid.h>
 #include <sys/ioctl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 #include <utility>
@@ -178,17 +180,44 @@ std::optional<Target> resolve(QByteArray path)
     return std::nullopt; // a loop
 }
 
-bool writeAt(int fd, const QByteArray &bytes)
+// Moves size bytes between memory and the start of a file, by call(done),
+// which moves what it can from done on; false at an error or the file's end.
+template <typename Call>
+bool whole(qsizetype size, Call call)
 {
-    for (qsizetype done = 0; done < bytes.size();) {
-        const ssize_t wrote = ::pwrite(fd, bytes.constData() + done, size_t(bytes.size() - done), off_t(done));
-        if (wrote < 0 && errno == EINTR)
+    for (qsizetype done = 0; done < size;) {
+        const ssize_t moved = call(done);
+        if (moved < 0 && errno == EINTR)
             continue;
-        if (wrote <= 0)
+        if (moved <= 0)
             return false;
-        done += wrote;
+        done += moved;
     }
     return true;
+}
+
+bool writeAt(int fd, const QByteArray &bytes)
+{
+    return whole(bytes.size(), [&](qsizetype done) {
+        return ::pwrite(fd, bytes.constData() + done, size_t(bytes.size() - done), off_t(done));
+    });
+}
+
+bool readAt(int fd, QByteArray &bytes)
+{
+    return whole(bytes.size(), [&](qsizetype done) {
+        return ::pread(fd, bytes.data() + done, size_t(bytes.size() - done), off_t(done));
+    });
+}
+
+// Makes a name just given in a folder survive a crash, where the folder can
+// be opened to be synced; the file it names is synced already. The save has
+// happened either way, and is not undone when the folder cannot be synced.
+void syncFolder(int folder)
+{
+    const Fd readable = reopen(folder, O_RDONLY | O_DIRECTORY);
+    if (readable.valid())
+        ::fsync(readable.get());
 }
 
 // A fresh file beside the target, of a name nothing else has.
@@ -315,36 +344,52 @@ Outcome replaceByRename(const Target &target, int original, const struct stat &o
     if (::renameat(target.folder.get(), scratch.name.constData(), target.folder.get(), target.name.constData()) != 0)
         return Outcome::NotPossible;
     remove.dismiss();
+    syncFolder(target.folder.get());
     return Outcome::Saved;
 }
 
+// The most of a file a write in place keeps in memory to undo itself with.
+constexpr off_t MaxKeptBytes = 64 * 1024 * 1024;
+
+// Whether a write in place over a file of oldSize bytes can be finished or
+// else undone. A file-size limit would stop the write or the undo part way.
+// Where the file system copies on write, every byte written takes room of
+// its own, so there must be room for the new bytes and, should they fail,
+// for the old ones put back: on a file system that does not, that asks for
+// more than a write in place takes.
+bool canFinishOrUndo(int file, off_t oldSize, qsizetype newSize)
+{
+    if (oldSize > MaxKeptBytes)
+        return false;
+    struct rlimit limit;
+    if (::getrlimit(RLIMIT_FSIZE, &limit) != 0
+        || (limit.rlim_cur != RLIM_INFINITY && rlim_t(std::max<off_t>(oldSize, newSize)) > limit.rlim_cur))
+        return false;
+    struct statvfs disk;
+    return ::fstatvfs(file, &disk) == 0
+        && static_cast<unsigned long long>(disk.f_bavail) * disk.f_frsize
+        >= static_cast<unsigned long long>(oldSize) + static_cast<unsigned long long>(newSize);
+}
+
 // The file stays the same file, so everything about it but its bytes stays
-// as it was. What the new bytes cover is kept first, so that a write that
-// fails can be undone; the file is cut to its new length only once the new
-// bytes are safely written, since the part it drops is not kept.
+// as it was. The whole old file is kept first, so that a write that fails,
+// up to the sync of the new length, can be undone; the file is cut to its
+// new length only once the new bytes are safely written.
 Outcome writeInPlace(int file, const struct stat &old, const QByteArray &bytes)
 {
-    const qsizetype covered = qsizetype(std::min<off_t>(old.st_size, bytes.size()));
-    QByteArray kept(covered, Qt::Uninitialized);
-    if (covered > 0) {
-        // Without its old bytes a failed write could not be undone; a file
-        // opened for writing alone gives none.
-        for (qsizetype done = 0; done < covered;) {
-            const ssize_t got = ::pread(file, kept.data() + done, size_t(covered - done), off_t(done));
-            if (got < 0 && errno == EINTR)
-                continue;
-            if (got <= 0)
-                return Outcome::Failed;
-            done += got;
-        }
-    }
-    const auto undo = [&] {
+    if (!canFinishOrUndo(file, old.st_size, bytes.size()))
+        return Outcome::Failed;
+    // A file opened for writing alone gives no old bytes to undo with.
+    QByteArray kept(qsizetype(old.st_size), Qt::Uninitialized);
+    if (!readAt(file, kept))
+        return Outcome::Failed;
+    const bool shorter = bytes.size() < old.st_size;
+    if (!writeAt(file, bytes) || ::fsync(file) != 0
+        || (shorter && (::ftruncate(file, bytes.size()) != 0 || ::fsync(file) != 0))) {
+        // Should this fail as well, the file holds part of the new bytes.
         writeAt(file, kept);
         [[maybe_unused]] const int cut = ::ftruncate(file, old.st_size);
         ::fsync(file);
-    };
-    if (!writeAt(file, bytes) || ::fsync(file) != 0 || (bytes.size() < old.st_size && ::ftruncate(file, bytes.size()) != 0)) {
-        undo();
         return Outcome::Failed;
     }
     // A write by a process that may not keep them clears the setuid and
@@ -373,32 +418,34 @@ Outcome replace(const Target &target, const QByteArray &bytes)
 
 Outcome create(const Target &target, const QByteArray &bytes)
 {
-    const Scratch scratch = createScratch(target.folder.get(), 0666);
+    const int folder = target.folder.get();
+    const Scratch scratch = createScratch(folder, 0666);
     if (!scratch.fd.valid())
         return Outcome::Failed;
-    auto remove = qScopeGuard([&] { ::unlinkat(target.folder.get(), scratch.name.constData(), 0); });
+    auto remove = qScopeGuard([&] { ::unlinkat(folder, scratch.name.constData(), 0); });
     if (!writeAt(scratch.fd.get(), bytes) || ::fsync(scratch.fd.get()) != 0)
         return Outcome::Failed;
     // Named only while the name is still free: whatever took it meanwhile
     // is looked at afresh rather than replaced unseen.
-    const int folder = target.folder.get();
-    if (::renameat2(folder, scratch.name.constData(), folder, target.name.constData(), RENAME_NOREPLACE) == 0) {
-        remove.dismiss();
-        return Outcome::Saved;
-    }
-    if (errno == EINVAL) {
+    const char *from = scratch.name.constData();
+    const char *to = target.name.constData();
+    bool moved = ::renameat2(folder, from, folder, to, RENAME_NOREPLACE) == 0;
+    bool linked = false;
+    if (!moved && errno == EINVAL) {
         // A file system that cannot rename so: a second name, then the
         // scratch one goes; where a file cannot have two names either, the
         // rename alone, to a name that was free a moment ago.
-        if (::linkat(folder, scratch.name.constData(), folder, target.name.constData(), 0) == 0)
-            return Outcome::Saved;
-        if ((errno == EPERM || errno == EOPNOTSUPP)
-            && ::renameat(folder, scratch.name.constData(), folder, target.name.constData()) == 0) {
-            remove.dismiss();
-            return Outcome::Saved;
-        }
+        linked = ::linkat(folder, from, folder, to, 0) == 0;
+        if (!linked && (errno == EPERM || errno == EOPNOTSUPP))
+            moved = ::renameat(folder, from, folder, to) == 0;
     }
-    return errno == EEXIST ? Outcome::Raced : Outcome::Failed;
+    if (!moved && !linked)
+        return errno == EEXIST ? Outcome::Raced : Outcome::Failed;
+    if (linked)
+        ::unlinkat(folder, from, 0);
+    remove.dismiss();
+    syncFolder(folder);
+    return Outcome::Saved;
 }
 
 } // namespace

@@ -25,11 +25,26 @@ std::optional<QByteArray> readRegularFile(const QString &path, qint64 maxBytes);
 // nor another user's file there written, unless the folder is theirs. A
 // link to a file stays a link, and anything that is not a regular file (a
 // folder, a FIFO, a device, a socket, a link loop) is refused and left
-// untouched. A file it
-// replaces stays what it was: its links, owner, group, access list, extended
-// attributes and whole mode. It is written beside and renamed into place
-// where the new file can be made all of that, and written in place
-// otherwise. mode may add Text, which only Windows heeds.
+// untouched.
+//
+// A file it replaces stays what it was: its links, owner, group, access
+// list, extended attributes and whole mode. It is written beside and
+// renamed into place where the new file can be made all of that, and
+// written in place otherwise. On such a write the kernel itself clears what
+// a changed file may no longer claim: its file capabilities always, and its
+// setuid and setgid bits when the process may not keep them; those two are
+// set again where the user owns the file. A write in place starts only
+// where it can be finished or else undone: within the file-size limit, over
+// a file of at most 64 MiB, which it keeps in memory meanwhile, and with
+// room on the file system for the new bytes and for the old ones put back.
+// Should putting them back fail as well, it still says that it failed.
+//
+// What a crash can leave: amid a save by rename, the old file or the new
+// one, each whole, and perhaps a hidden file beside it whose name starts
+// with ".ziventa-"; amid a write in place, a mix of new bytes and old. Once
+// it has said it saved, the new file whole, unless a renamed file's folder
+// could not be opened to be synced. mode may add Text, which only Windows
+// heeds.
 bool writeWholeFile(const QString &path, const QByteArray &bytes, QIODevice::OpenMode mode = {});
 
 } // namespace platform

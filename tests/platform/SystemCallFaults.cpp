@@ -1,10 +1,13 @@
 #include "SystemCallFaults.h"
 
-#include <cerrno>
+#include <algorithm>
 #include <cstdarg>
+#include <cstring>
 #include <fcntl.h>
+#include <iterator>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <sys/types.h>
 #include <unistd.h>
 
@@ -13,14 +16,45 @@ namespace {
 thread_local bool armed = false;
 thread_local int calls = 0;
 thread_local int failing = 0;
+thread_local int failingError = EIO;
 
-// Counts a call, and says whether it is the one to fail.
-bool fails()
+struct Refusal {
+    const char *call;
+    int error;
+};
+thread_local Refusal refusals[4];
+thread_local int refused = 0;
+
+thread_local qint64 room = -1; // none: the real disk's
+thread_local bool roomTold = true;
+
+void start()
 {
-    if (!armed || ++calls != failing)
+    if (!armed) {
+        armed = true;
+        calls = 0;
+        failing = 0;
+        refused = 0;
+        room = -1;
+    }
+}
+
+// Counts a call to the function named call, and says whether it is to fail.
+bool fails(const char *call)
+{
+    if (!armed)
         return false;
-    errno = EIO;
-    return true;
+    if (++calls == failing) {
+        errno = failingError;
+        return true;
+    }
+    for (int i = 0; i < refused; ++i) {
+        if (std::strcmp(refusals[i].call, call) == 0) {
+            errno = refusals[i].error;
+            return true;
+        }
+    }
+    return false;
 }
 
 // The mode argument of an open, which only a creating open has.
@@ -33,11 +67,25 @@ mode_t modeOf(int flags, va_list arguments)
 
 namespace faults {
 
-void arm(int failingCall)
+void arm(int failingCall, int error)
 {
-    armed = true;
-    calls = 0;
+    start();
     failing = failingCall;
+    failingError = error;
+}
+
+void refuse(const char *call, int error)
+{
+    start();
+    if (refused < int(std::size(refusals)))
+        refusals[refused++] = {call, error};
+}
+
+void limitRoom(qint64 bytes, bool told)
+{
+    start();
+    room = bytes;
+    roomTold = told;
 }
 
 int disarm()
@@ -52,13 +100,12 @@ int disarm()
 // code and the program's libraries here, and __real_name to the system's.
 #define WRAPPED(result, name, parameters, arguments) \
     result __real_##name parameters;                  \
-    result __wrap_##name parameters { return fails() ? -1 : __real_##name arguments; }
+    result __wrap_##name parameters { return fails(#name) ? -1 : __real_##name arguments; }
 
 extern "C" {
 
 WRAPPED(int, fstat, (int fd, struct stat *status), (fd, status))
 WRAPPED(ssize_t, pread, (int fd, void *buffer, size_t size, off_t at), (fd, buffer, size, at))
-WRAPPED(ssize_t, pwrite, (int fd, const void *buffer, size_t size, off_t at), (fd, buffer, size, at))
 WRAPPED(int, fsync, (int fd), (fd))
 WRAPPED(int, ftruncate, (int fd, off_t size), (fd, size))
 WRAPPED(int, fchown, (int fd, uid_t owner, gid_t group), (fd, owner, group))
@@ -75,6 +122,36 @@ WRAPPED(int, renameat2, (int from, const char *oldName, int to, const char *newN
 WRAPPED(int, linkat, (int from, const char *oldName, int to, const char *newName, int flags),
         (from, oldName, to, newName, flags))
 
+// The calls a disk with little room answers differently.
+ssize_t __real_pwrite(int, const void *, size_t, off_t);
+int __real_fstatvfs(int, struct statvfs *);
+
+ssize_t __wrap_pwrite(int fd, const void *buffer, size_t size, off_t at)
+{
+    if (fails("pwrite"))
+        return -1;
+    if (!armed || room < 0)
+        return __real_pwrite(fd, buffer, size, at);
+    if (room == 0 && size > 0) {
+        errno = ENOSPC;
+        return -1;
+    }
+    const ssize_t wrote = __real_pwrite(fd, buffer, size_t(std::min<qint64>(qint64(size), room)), at);
+    if (wrote > 0)
+        room -= wrote;
+    return wrote;
+}
+
+int __wrap_fstatvfs(int fd, struct statvfs *disk)
+{
+    if (fails("fstatvfs"))
+        return -1;
+    const int result = __real_fstatvfs(fd, disk);
+    if (result == 0 && armed && room >= 0 && roomTold)
+        disk->f_bavail = disk->f_bfree = fsblkcnt_t(room / qint64(disk->f_frsize));
+    return result;
+}
+
 // The calls with a variable argument: the mode of a creating open, the
 // argument of an ioctl.
 int __real_open(const char *, int, ...);
@@ -87,7 +164,7 @@ int __wrap_open(const char *path, int flags, ...)
     va_start(arguments, flags);
     const mode_t mode = modeOf(flags, arguments);
     va_end(arguments);
-    return fails() ? -1 : __real_open(path, flags, mode);
+    return fails("open") ? -1 : __real_open(path, flags, mode);
 }
 
 int __wrap_openat(int folder, const char *path, int flags, ...)
@@ -96,7 +173,7 @@ int __wrap_openat(int folder, const char *path, int flags, ...)
     va_start(arguments, flags);
     const mode_t mode = modeOf(flags, arguments);
     va_end(arguments);
-    return fails() ? -1 : __real_openat(folder, path, flags, mode);
+    return fails("openat") ? -1 : __real_openat(folder, path, flags, mode);
 }
 
 int __wrap_ioctl(int fd, unsigned long request, ...)
@@ -105,7 +182,7 @@ int __wrap_ioctl(int fd, unsigned long request, ...)
     va_start(arguments, request);
     void *argument = va_arg(arguments, void *);
     va_end(arguments);
-    return fails() ? -1 : __real_ioctl(fd, request, argument);
+    return fails("ioctl") ? -1 : __real_ioctl(fd, request, argument);
 }
 
 } // extern "C"

@@ -91,6 +91,16 @@ constexpr gid_t SharedGroup = 4242;
 
 const char SaveAsVariable[] = "ZIVENTA_SAVE_AS";
 
+// The inode a save leaves under a name says which way it went: a new one
+// where it wrote a new file and renamed it into place, the same one where it
+// wrote the file in place.
+QString wayOf(ino_t before, ino_t after, bool saved)
+{
+    if (!saved)
+        return QStringLiteral("none");
+    return before == after ? QStringLiteral("in place") : QStringLiteral("rename");
+}
+
 // The save of asAnotherUser(), in a process of its own, started with
 // SaveAsVariable set, that gives up root first: "uid gid group saved path".
 int saveAsAnotherUser()
@@ -175,24 +185,29 @@ private slots:
     void keptAsItWas_data()
     {
         QTest::addColumn<QString>("kind");
-        QTest::newRow("a second name (a hard link)") << "a second name";
-        QTest::newRow("an access list, its mask rw") << "an access list";
-        QTest::newRow("an extended attribute") << "a user attribute";
-        QTest::newRow("an inode flag") << "a nodump flag";
+        QTest::addColumn<QString>("way");
+        QTest::newRow("a second name (a hard link)") << "a second name" << "in place";
+        QTest::newRow("an access list, its mask rw") << "an access list" << "rename";
+        QTest::newRow("an extended attribute") << "a user attribute" << "rename";
+        // No new file can be given the flags chattr sets.
+        QTest::newRow("an inode flag") << "a nodump flag" << "in place";
     }
 
     void keptAsItWas()
     {
         QFETCH(QString, kind);
+        QFETCH(QString, way);
         const QString file = inDir("results.txt");
         QVERIFY(writeAll(file, OldBytes));
         if (!prepare(kind, file))
             QSKIP(qPrintable(QStringLiteral("this file system or this machine cannot give a file ") + kind));
         const QString kept = keptOf(kind, file);
         const QStringList entries = namesIn(dir->path());
+        const ino_t inode = statusOf(file).st_ino;
 
         QVERIFY(writeWholeFile(file, NewBytes));
 
+        QCOMPARE(wayOf(inode, statusOf(file).st_ino, true), way);
         QCOMPARE(readAll(file), NewBytes);
         QCOMPARE(keptOf(kind, file), kept);
         QCOMPARE(namesIn(dir->path()), entries);
@@ -215,20 +230,21 @@ private slots:
         QTest::addColumn<int>("fileMode");
         QTest::addColumn<int>("fileOwner");
         QTest::addColumn<int>("fileGroup");
-        QTest::addColumn<bool>("saved");
+        QTest::addColumn<QString>("way"); // the save went: "rename", "in place" or "none"
+        // No new file can be given back to root.
         QTest::newRow("root's file of a group the user is in")
-            << 0777 << int(Other) << 0664 << int(Other) << int(Shared) << true;
+            << 0777 << int(Other) << 0664 << int(Other) << int(Shared) << "in place";
         QTest::newRow("the user's own setuid and setgid file")
-            << 0755 << int(User) << 06755 << int(User) << int(User) << true;
+            << 0755 << int(User) << 06755 << int(User) << int(User) << "rename";
         QTest::newRow("the user's own file in a folder they may not write")
-            << 0555 << int(User) << 0644 << int(User) << int(User) << true;
+            << 0555 << int(User) << 0644 << int(User) << int(User) << "in place";
         QTest::newRow("a file open to all, in a sticky folder of another user")
-            << 01777 << int(Other) << 0666 << int(Other) << int(Other) << true;
+            << 01777 << int(Other) << 0666 << int(Other) << int(Other) << "in place";
         QTest::newRow("the user's own file, in a sticky folder of another user")
-            << 01777 << int(Other) << 0640 << int(User) << int(User) << true;
+            << 01777 << int(Other) << 0640 << int(User) << int(User) << "rename";
         // Written in place, a failed write could not be undone: refused.
         QTest::newRow("a file they may write but not read, in a folder they may not write")
-            << 0755 << int(Other) << 0622 << int(Other) << int(Other) << false;
+            << 0755 << int(Other) << 0622 << int(Other) << int(Other) << "none";
     }
 
     void asAnotherUser()
@@ -238,7 +254,8 @@ private slots:
         QFETCH(int, fileMode);
         QFETCH(int, fileOwner);
         QFETCH(int, fileGroup);
-        QFETCH(bool, saved);
+        QFETCH(QString, way);
+        const bool saved = way != "none";
         const bool root = ::geteuid() == 0;
         if (!root && (folderOwner != User || fileOwner != User || fileGroup != User))
             QSKIP("only root may give a file or a folder to another user or group");
@@ -278,6 +295,7 @@ private slots:
         QVERIFY(::chmod(native(folder).constData(), 0755) == 0);
         QCOMPARE(readAll(file), saved ? NewBytes : OldBytes);
         const struct stat after = statusOf(file);
+        QCOMPARE(wayOf(before.st_ino, after.st_ino, saved), way);
         QCOMPARE(after.st_uid, before.st_uid);
         QCOMPARE(after.st_gid, before.st_gid);
         QCOMPARE(after.st_mode & 07777, before.st_mode & 07777);
@@ -373,6 +391,90 @@ private slots:
 
         QCOMPARE(readAll(file), OldBytes);
         QCOMPARE(namesIn(scratch.path()), entries);
+    }
+
+    // A disk that copies on write and is nearly full, under a file with a
+    // second name, which only a write in place keeps: there every byte
+    // written takes room of its own, the new ones and the old ones put back
+    // alike. At every amount of room the save either saves whole or fails
+    // with every old byte under both names; with room enough it saves.
+    void nearlyFullDisk_data()
+    {
+        QTest::addColumn<QString>("disk");
+        QTest::newRow("btrfs") << "btrfs";
+        QTest::newRow("simulated, by the failing calls") << "simulated";
+    }
+
+    void nearlyFullDisk()
+    {
+        QFETCH(QString, disk);
+        std::optional<ScratchMount> scratch;
+        QString folder = dir->path();
+        if (disk == "btrfs") {
+            scratch.emplace(110 * 1024, ScratchMount::Btrfs);
+            if (!scratch->isMounted())
+                QSKIP(qPrintable(QStringLiteral("no btrfs to fill here: ") + scratch->why()));
+            folder = scratch->path();
+        }
+        const QString file = folder + "/results.pdf";
+        const QString twin = folder + "/twin.pdf";
+        const QByteArray old(228000, 'o');
+        const QByteArray bytes(200000, 'n');
+        QVERIFY(writeAll(file, old));
+        QVERIFY(::link(native(file).constData(), native(twin).constData()) == 0);
+        const qint64 both = old.size() + bytes.size();
+        int saved = 0;
+        int refused = 0;
+        for (qint64 room = 0; room <= 3 * both; room += both / 8) {
+            if (scratch)
+                QVERIFY(scratch->empty());
+            QVERIFY(writeAll(file, old)); // the same file, under its second name too
+            if (scratch)
+                QVERIFY(scratch->fill(room));
+            else
+                faults::limitRoom(room);
+            const bool done = writeWholeFile(file, bytes);
+            faults::disarm();
+
+            const QByteArray at = "with " + QByteArray::number(room) + " bytes of room";
+            QVERIFY2(readAll(file) == (done ? bytes : old), at + (done ? " saved" : " failed") + ", but not whole");
+            QVERIFY2(readAll(twin) == readAll(file), at);
+            (done ? saved : refused) += 1;
+        }
+        QVERIFY2(saved > 0 && refused > 0, qPrintable(QStringLiteral("%1 saved, %2 refused").arg(saved).arg(refused)));
+    }
+
+    // A disk that fails once more while the old bytes are put back: that
+    // save cannot undo itself, but it still says that it failed.
+    void undoThatFails()
+    {
+        const QString file = inDir("results.txt");
+        const QByteArray old(3000, 'o');
+        QVERIFY(writeAll(file, old));
+        QVERIFY(::link(native(file).constData(), native(inDir("twin.txt")).constData()) == 0);
+
+        faults::limitRoom(1000, false);
+        const bool saved = writeWholeFile(file, QByteArray(5000, 'n'));
+        faults::disarm();
+
+        QVERIFY(!saved);
+        QVERIFY(readAll(file).startsWith(QByteArray(1000, 'n'))); // the write did begin, and could not be undone
+    }
+
+    // A file so large that a write in place cannot keep it to undo itself
+    // with is refused, and left as it was.
+    void tooLargeToKeep()
+    {
+        const QString file = inDir("results.txt");
+        constexpr off_t size = 64 * 1024 * 1024 + 1;
+        QVERIFY(writeAll(file, OldBytes));
+        QVERIFY(::truncate(native(file).constData(), size) == 0); // sparse: no room taken
+        QVERIFY(::link(native(file).constData(), native(inDir("twin.txt")).constData()) == 0);
+
+        QVERIFY(!writeWholeFile(file, NewBytes));
+
+        QCOMPARE(statusOf(file).st_size, size);
+        QVERIFY(readAll(file).startsWith(OldBytes));
     }
 
     // The kernel's guards for sticky folders that others may write, such as

@@ -1,8 +1,11 @@
 #include "support/ScratchMount.h"
 
 #include <QByteArray>
+#include <QProcess>
+#include <QStandardPaths>
 
 #ifdef Q_OS_LINUX
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -31,7 +34,7 @@ QString enterPrivateNamespace()
 
 } // namespace
 
-ScratchMount::ScratchMount(int kibibytes)
+ScratchMount::ScratchMount(int kibibytes, Kind kind)
 {
     if (!folder.isValid()) {
         reason = QStringLiteral("no temporary folder");
@@ -40,6 +43,10 @@ ScratchMount::ScratchMount(int kibibytes)
     reason = enterPrivateNamespace();
     if (!reason.isEmpty())
         return;
+    if (kind == Btrfs) {
+        mounted = mountBtrfs(kibibytes);
+        return;
+    }
     const QByteArray where = folder.path().toLocal8Bit();
     const QByteArray options = "size=" + QByteArray::number(kibibytes) + "k,mode=0777";
     if (mount("tmpfs", where.constData(), "tmpfs", MS_NOSUID | MS_NODEV, options.constData()) != 0) {
@@ -47,6 +54,35 @@ ScratchMount::ScratchMount(int kibibytes)
         return;
     }
     mounted = true;
+}
+
+// mount(8) finds a free loop device and lets it go again at the unmount.
+bool ScratchMount::mountBtrfs(int kibibytes)
+{
+    QString mkfs = QStandardPaths::findExecutable(QStringLiteral("mkfs.btrfs"));
+    if (mkfs.isEmpty()) // not on every user's PATH
+        mkfs = QStandardPaths::findExecutable(QStringLiteral("mkfs.btrfs"), {QStringLiteral("/usr/sbin"), QStringLiteral("/sbin")});
+    if (mkfs.isEmpty()) {
+        reason = QStringLiteral("no mkfs.btrfs here (btrfs-progs)");
+        return false;
+    }
+    if (!image.open() || !image.resize(qint64(kibibytes) * 1024)) {
+        reason = QStringLiteral("cannot make an image file: %1").arg(image.errorString());
+        return false;
+    }
+    image.close();
+    const auto run = [this](const QString &program, const QStringList &arguments) {
+        QProcess tool;
+        tool.setProcessChannelMode(QProcess::MergedChannels);
+        tool.start(program, arguments);
+        if (tool.waitForFinished(60000) && tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0)
+            return true;
+        const QString said = QString::fromLocal8Bit(tool.readAll()).trimmed();
+        reason = QStringLiteral("%1 failed: %2").arg(program, said.isEmpty() ? tool.errorString() : said);
+        return false;
+    };
+    return run(mkfs, {QStringLiteral("-q"), image.fileName()})
+        && run(QStringLiteral("mount"), {QStringLiteral("-o"), QStringLiteral("loop"), image.fileName(), folder.path()});
 }
 
 ScratchMount::~ScratchMount()
@@ -62,7 +98,47 @@ bool ScratchMount::makeReadOnly()
                  MS_REMOUNT | MS_RDONLY | MS_NOSUID | MS_NODEV, nullptr) == 0;
 }
 
-bool ScratchMount::fill()
+namespace {
+
+// Commits what was written and freed, so that the room the file system
+// tells and gives is the room there is.
+void syncAll(int fd)
+{
+    ::fsync(fd);
+    ::syncfs(fd);
+}
+
+} // namespace
+
+bool ScratchMount::fill(qint64 leaving)
+{
+    if (!mounted)
+        return false;
+    const int fd = ::open((folder.path() + QStringLiteral("/filler")).toLocal8Bit().constData(),
+                          O_WRONLY | O_CREAT | O_APPEND, 0644);
+    if (fd < 0)
+        return false;
+    syncAll(fd); // what was written before takes its room first
+    // Pages first, then single bytes, until the file system refuses; a file
+    // system that copies on write may find more room once what it has is
+    // committed.
+    const QByteArray page(1024 * 1024, '\0');
+    bool full = false;
+    for (const qsizetype size : {page.size(), qsizetype(65536), qsizetype(4096)}) {
+        for (int round = 0; round < 3; ++round) {
+            while (::write(fd, page.constData(), size_t(size)) == size) {}
+            full = errno == ENOSPC;
+            syncAll(fd);
+        }
+    }
+    const off_t size = ::lseek(fd, 0, SEEK_END);
+    const bool left = full && ::ftruncate(fd, std::max<off_t>(0, size - off_t(leaving))) == 0;
+    syncAll(fd);
+    ::close(fd);
+    return left;
+}
+
+bool ScratchMount::empty()
 {
     if (!mounted)
         return false;
@@ -70,18 +146,14 @@ bool ScratchMount::fill()
                           O_WRONLY | O_CREAT | O_TRUNC, 0644);
     if (fd < 0)
         return false;
-    // Pages first, then single bytes, until the file system refuses.
-    const QByteArray page(4096, '\0');
-    while (::write(fd, page.constData(), page.size()) == page.size()) {}
-    while (::write(fd, page.constData(), 1) == 1) {}
-    const bool full = errno == ENOSPC;
+    syncAll(fd);
     ::close(fd);
-    return full;
+    return true;
 }
 
 #else
 
-ScratchMount::ScratchMount(int)
+ScratchMount::ScratchMount(int, Kind)
 {
     reason = QStringLiteral("mounting a scratch file system is only done on Linux");
 }
@@ -93,7 +165,12 @@ bool ScratchMount::makeReadOnly()
     return false;
 }
 
-bool ScratchMount::fill()
+bool ScratchMount::fill(qint64)
+{
+    return false;
+}
+
+bool ScratchMount::empty()
 {
     return false;
 }
