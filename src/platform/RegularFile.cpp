@@ -431,10 +431,11 @@ Outcome create(const Target &target, const QByteArray &bytes)
     const char *to = target.name.constData();
     bool moved = ::renameat2(folder, from, folder, to, RENAME_NOREPLACE) == 0;
     bool linked = false;
-    if (!moved && errno == EINVAL) {
-        // A file system that cannot rename so: a second name, then the
-        // scratch one goes; where a file cannot have two names either, the
-        // rename alone, to a name that was free a moment ago.
+    if (!moved && (errno == EINVAL || errno == ENOSYS || errno == EPERM)) {
+        // A file system that cannot rename so, or a kernel or sandbox that
+        // refuses to: a second name, then the scratch one goes; where a file
+        // cannot have two names either, the rename alone, to a name that was
+        // free a moment ago.
         linked = ::linkat(folder, from, folder, to, 0) == 0;
         if (!linked && (errno == EPERM || errno == EOPNOTSUPP))
             moved = ::renameat(folder, from, folder, to) == 0;

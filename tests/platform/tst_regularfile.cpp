@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
+#include <map>
 #include <optional>
 
 #include <fcntl.h>
@@ -475,6 +476,40 @@ private slots:
 
         QCOMPARE(statusOf(file).st_size, size);
         QVERIFY(readAll(file).startsWith(OldBytes));
+    }
+
+    // A new file is named only while its name is free; where the kernel, a
+    // sandbox or the file system will not rename so, the save names it
+    // another way, and a name that cannot be given at all fails the save.
+    void newNames_data()
+    {
+        QTest::addColumn<QStringList>("refused"); // "call errno" each
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("renameat2 unknown to the kernel") << QStringList{"renameat2 ENOSYS"} << true;
+        QTest::newRow("renameat2 refused by a sandbox") << QStringList{"renameat2 EPERM"} << true;
+        QTest::newRow("a file system that cannot rename so") << QStringList{"renameat2 EINVAL"} << true;
+        QTest::newRow("nor give a file a second name")
+            << QStringList{"renameat2 EINVAL", "linkat EPERM"} << true;
+        QTest::newRow("a failing disk") << QStringList{"renameat2 EIO"} << false;
+    }
+
+    void newNames()
+    {
+        QFETCH(QStringList, refused);
+        QFETCH(bool, saved);
+        const std::map<QString, int> errors{{"ENOSYS", ENOSYS}, {"EPERM", EPERM}, {"EINVAL", EINVAL}, {"EIO", EIO}};
+        QList<QByteArray> calls;
+        for (const QString &refusal : refused)
+            calls << refusal.section(' ', 0, 0).toLatin1();
+        for (int i = 0; i < refused.size(); ++i)
+            faults::refuse(calls[i].constData(), errors.at(refused[i].section(' ', 1)));
+        const bool done = writeWholeFile(inDir("results.txt"), NewBytes);
+        faults::disarm();
+
+        QCOMPARE(done, saved);
+        QCOMPARE(namesIn(dir->path()), saved ? QStringList{"results.txt"} : QStringList());
+        if (saved)
+            QCOMPARE(readAll(inDir("results.txt")), NewBytes);
     }
 
     // The kernel's guards for sticky folders that others may write, such as
