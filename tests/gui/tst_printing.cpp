@@ -5,6 +5,7 @@
 #include "app/Printing.h"
 #include "app/BallPictures.h"
 #include "platform/PrintDialog.h"
+#include "support/FileSizeLimit.h"
 #include "support/KernelGuards.h"
 #include "support/ScratchMount.h"
 #include "support/ScriptedModalUi.h"
@@ -411,6 +412,7 @@ private slots:
         // folders that others may write, such as /tmp, on.
         QTest::newRow("another user's link at the file's path, in a sticky folder all may write")
             << "planted link" << false;
+        QTest::newRow("a file past a file-size limit") << "size limit" << false;
         // Never opened by the dialog's own check, where a FIFO would wait.
         QTest::newRow("a FIFO typed in the Print dialog") << "FIFO" << true;
         QTest::newRow("a device node typed in the Print dialog") << "device" << true;
@@ -458,6 +460,8 @@ private slots:
             QVERIFY(QFile::link(notes.fileName(), target));
             const uid_t someoneElse = 4243;
             QVERIFY(::lchown(QFile::encodeName(target).constData(), someoneElse, someoneElse) == 0);
+        } else if (where == "size limit") {
+            target = pdf("limited.pdf");
         }
         const QString targetFolder = QFileInfo(target.isEmpty() ? pdf("out.pdf") : target).absolutePath();
         throughBothEntries([&](const QString &entry) {
@@ -474,7 +478,12 @@ private slots:
             ui->printAnswers << failing << printTo(after, 1);
             ui->messages.clear();
 
-            print(entry);
+            {
+                std::optional<FileSizeLimit> limit;
+                if (where == "size limit")
+                    limit.emplace(1000); // a page of the window is far longer
+                print(entry);
+            }
 
             QCOMPARE(state(), before);
             if (where == "printer") {

@@ -2,6 +2,7 @@
 // a failed save leaves behind.
 #include "app/Frmlotto.h"
 #include "support/FileKinds.h"
+#include "support/FileSizeLimit.h"
 #include "support/KernelGuards.h"
 #include "support/ScratchMount.h"
 #include "support/ScriptedModalUi.h"
@@ -433,6 +434,9 @@ private slots:
         // folders that others may write, such as /tmp, on.
         QTest::newRow("another user's link, in a sticky folder all may write") << "planted link";
         QTest::newRow("another user's file, in a sticky folder all may write") << "planted file";
+        // A write past the limit fails; the program goes on.
+        QTest::newRow("past a file-size limit") << "size limit";
+        QTest::newRow("past a file-size limit, over a file with a second name") << "size limit, in place";
     }
 
     void failures()
@@ -441,6 +445,7 @@ private slots:
         const QByteArray old = "the results of an earlier day\n";
         std::optional<ScratchMount> scratch;
         std::optional<KernelGuards> guards;
+        std::optional<FileSizeLimit> limit;
         // The old file on a small file system of the test's own; empty when
         // none can be mounted here.
         auto oldFileOnScratch = [&] {
@@ -499,6 +504,14 @@ private slots:
             }
             const uid_t someoneElse = 4243;
             QVERIFY(::lchown(QFile::encodeName(target).constData(), someoneElse, someoneElse) == 0);
+        } else if (where.startsWith("size limit")) {
+            target = inDir(QStringLiteral("results.txt"));
+            if (where == "size limit, in place") {
+                QVERIFY(writeAll(target, old));
+                QVERIFY(::link(QFile::encodeName(target).constData(),
+                               QFile::encodeName(inDir(QStringLiteral("twin.txt"))).constData())
+                        == 0);
+            }
         } else if (where == "removed") {
             QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("chosen")));
             target = inDir(QStringLiteral("chosen/results.txt"));
@@ -508,7 +521,12 @@ private slots:
         const QStringList entriesBefore = entriesOf(folder);
 
         showBoards(&draw::Lotto, 3);
+        if (where.startsWith("size limit")) {
+            limit.emplace(old.size() + 2); // the three boards' lines are longer
+            QVERIFY(limit->isSet());
+        }
         pressSave(target);
+        limit.reset();
         ui->whileSaveAsOpen = nullptr;
 
         checkFailed(1, 3);
@@ -525,8 +543,12 @@ private slots:
             QCOMPARE(QFile::symLinkTarget(target), target);
         else if (where == "planted link")
             QCOMPARE(readAll(inDir(QStringLiteral("notes.txt"))), old);
+        else if (where == "size limit")
+            QVERIFY(!QFileInfo::exists(target));
         else if (where != "missing folder" && where != "removed")
             QCOMPARE(readAll(target), old);
+        if (where == "size limit, in place")
+            QCOMPARE(readAll(inDir(QStringLiteral("twin.txt"))), old);
         checkLaterSaveRestores(&draw::Lotto, 3);
     }
 
