@@ -127,18 +127,6 @@ QList<Step> clicked(QList<Step> steps)
     return steps;
 }
 
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
 // The permission bits of the file at path, following a link.
 int modeOf(const QString &path)
 {

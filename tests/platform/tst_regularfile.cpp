@@ -37,18 +37,6 @@ QByteArray native(const QString &path)
     return QFile::encodeName(path);
 }
 
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
 // Of the file at path itself, not following a link.
 struct stat statusOf(const QString &path)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -9,6 +10,11 @@
 bool makeFifo(const QString &path);
 bool makeDeviceNode(const QString &path); // a character device, like the null device
 bool makeSocket(const QString &path);
+
+// The bytes of the file at path, following a link; none where it cannot be
+// read. writeAll() puts bytes there in place of what it held.
+QByteArray readAll(const QString &path);
+bool writeAll(const QString &path, const QByteArray &bytes);
 
 // Every name in folder, sorted, whatever it names: QDir leaves out a link
 // to a device.

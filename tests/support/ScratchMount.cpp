@@ -110,17 +110,22 @@ void syncAll(int fd)
 
 } // namespace
 
+// The file that takes up the room, for writing.
+int ScratchMount::openFiller(int flags) const
+{
+    return ::open((folder.path() + QStringLiteral("/filler")).toLocal8Bit().constData(), O_WRONLY | O_CREAT | flags, 0644);
+}
+
 bool ScratchMount::fill(qint64 leaving)
 {
     if (!mounted)
         return false;
-    const int fd = ::open((folder.path() + QStringLiteral("/filler")).toLocal8Bit().constData(),
-                          O_WRONLY | O_CREAT | O_APPEND, 0644);
+    const int fd = openFiller(O_APPEND);
     if (fd < 0)
         return false;
     syncAll(fd); // what was written before takes its room first
-    // Pages first, then single bytes, until the file system refuses; a file
-    // system that copies on write may find more room once what it has is
+    // Large writes first, then smaller ones, until the file system refuses;
+    // one that copies on write may find more room once what it has is
     // committed.
     const QByteArray page(1024 * 1024, '\0');
     bool full = false;
@@ -142,8 +147,7 @@ bool ScratchMount::empty()
 {
     if (!mounted)
         return false;
-    const int fd = ::open((folder.path() + QStringLiteral("/filler")).toLocal8Bit().constData(),
-                          O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    const int fd = openFiller(O_TRUNC);
     if (fd < 0)
         return false;
     syncAll(fd);

@@ -34,6 +34,7 @@ public:
 
 private:
     bool mountBtrfs(int kibibytes);
+    int openFiller(int flags) const;
 
     QTemporaryDir folder;
     QTemporaryFile image;
