@@ -56,6 +56,7 @@ const char ChildOption[] = "--child=";
 // stops.
 int runChild(const Run &run, int argc, char *argv[])
 {
+    app::ignoreFileSizeLimitSignal();
     QApplication application(argc, argv);
     app::configureApplication(application);
     if (run.game) {

@@ -10,6 +10,13 @@
 
 namespace app {
 
+void ignoreFileSizeLimitSignal()
+{
+#ifdef SIGXFSZ
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
+}
+
 void configureApplication(QApplication &application)
 {
     QApplication::setApplicationName(QStringLiteral("Ziventa"));
@@ -17,12 +24,6 @@ void configureApplication(QApplication &application)
     QApplication::setOrganizationName(QStringLiteral("NORVANE"));
     QImageReader::setAllocationLimit(PictureAllocationLimitMb);
     application.setWindowIcon(QIcon(QStringLiteral(":/assets/ziventa.ico")));
-#ifdef SIGXFSZ
-    // Under a file-size limit (ulimit -f) a write past it then fails as any
-    // write does, and a save undoes itself and says so, where the kernel
-    // would otherwise end the program in mid-write.
-    std::signal(SIGXFSZ, SIG_IGN);
-#endif
 }
 
 } // namespace app

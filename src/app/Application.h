@@ -4,10 +4,15 @@ class QApplication;
 
 namespace app {
 
+// Lets a write past a file-size limit (ulimit -f) fail as any write does,
+// where the kernel would otherwise end the program: a save then undoes
+// itself and says so. First thing of all, before anything, Qt's warnings
+// among it, is written.
+void ignoreFileSizeLimitSignal();
+
 // Names the application, its version and its icon: the title every message
 // box without one of its own carries, and what the About box reads. Caps the
-// memory a picture read may take, and lets a write past a file-size limit
-// fail rather than end the program.
+// memory a picture read may take.
 void configureApplication(QApplication &application);
 
 } // namespace app

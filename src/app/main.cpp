@@ -5,6 +5,7 @@
 
 int main(int argc, char *argv[])
 {
+    app::ignoreFileSizeLimitSignal();
     QApplication application(argc, argv);
     app::configureApplication(application);
     // The process ends when the last window closes, so an information window
