@@ -60,14 +60,19 @@ private:
     int fd = -1;
 };
 
-// Opens, for reading or writing, the very file that an O_PATH descriptor
-// stands for, not whatever its name names by now. An O_PATH descriptor
-// itself opens nothing: neither a device, which opening can start, nor a
-// FIFO, which waits.
+// A name for the very file a descriptor stands for, not whatever its own
+// name names by now.
+QByteArray nameOfDescriptor(int fd)
+{
+    return "/proc/self/fd/" + QByteArray::number(fd);
+}
+
+// Opens, for reading or writing, the file that an O_PATH descriptor stands
+// for. An O_PATH descriptor itself opens nothing: neither a device, which
+// opening can start, nor a FIFO, which waits.
 Fd reopen(int node, int flags)
 {
-    const QByteArray self = "/proc/self/fd/" + QByteArray::number(node);
-    return Fd(::open(self.constData(), flags | O_CLOEXEC | O_NOCTTY));
+    return Fd(::open(nameOfDescriptor(node).constData(), flags | O_CLOEXEC | O_NOCTTY));
 }
 
 bool sameMode(const struct stat &a, const struct stat &b)
@@ -75,18 +80,46 @@ bool sameMode(const struct stat &a, const struct stat &b)
     return (a.st_mode & 07777) == (b.st_mode & 07777);
 }
 
+// A short text the kernel keeps under /proc; none where it cannot be read.
+std::optional<QByteArray> procText(const char *path)
+{
+    const Fd file(::open(path, O_RDONLY | O_CLOEXEC));
+    char text[256];
+    const ssize_t got = file.valid() ? ::read(file.get(), text, sizeof text) : -1;
+    return got >= 0 ? std::optional<QByteArray>(QByteArray(text, got).simplified()) : std::nullopt;
+}
+
 // One of the kernel's guards for folders that many users share, in
 // /proc/sys/fs, as it stands now; the strictest value where it cannot be
 // read, so that a save never goes where the kernel might not.
 int guardLevel(const char *name, int strictest)
 {
-    const QByteArray path = QByteArray("/proc/sys/fs/") + name;
-    const Fd file(::open(path.constData(), O_RDONLY | O_CLOEXEC));
-    char text[16];
-    const ssize_t got = file.valid() ? ::read(file.get(), text, sizeof text) : -1;
     bool known = false;
-    const int level = got > 0 ? QByteArray(text, got).trimmed().toInt(&known) : 0;
+    const int level = procText((QByteArray("/proc/sys/fs/") + name).constData()).value_or("").toInt(&known);
     return known ? level : strictest;
+}
+
+// Where the kernel tells which ids a user namespace maps, and the id it
+// shows for every one it does not.
+struct IdMap {
+    const char *map;
+    const char *overflow;
+};
+constexpr IdMap Users{"/proc/self/uid_map", "/proc/sys/kernel/overflowuid"};
+constexpr IdMap Groups{"/proc/self/gid_map", "/proc/sys/kernel/overflowgid"};
+
+// Whether two ids seen through stat are one. Inside a user namespace every
+// id that the namespace does not map shows as one and the same overflow id,
+// so two ids seen as that one may be two: the kernel compares the real ones.
+// Only the first namespace maps every id to itself. Where the overflow id or
+// the map cannot be read, any id is taken as one that may be an overflow.
+bool sameId(uint a, uint b, const IdMap &ids)
+{
+    if (a != b)
+        return false;
+    bool read = false;
+    const uint overflow = procText(ids.overflow).value_or("").toUInt(&read);
+    return (read && a != overflow) || procText(ids.map) == QByteArray("0 0 4294967295");
 }
 
 // The user the kernel checks a file's owner against; asking with an id that
@@ -103,8 +136,8 @@ uid_t fileSystemUser()
 bool mayFollow(const struct stat &link, const struct stat &folder)
 {
     constexpr mode_t Shared = S_ISVTX | S_IWOTH;
-    return link.st_uid == fileSystemUser() || (folder.st_mode & Shared) != Shared || link.st_uid == folder.st_uid
-        || guardLevel("protected_symlinks", 1) == 0;
+    return (folder.st_mode & Shared) != Shared || sameId(link.st_uid, fileSystemUser(), Users)
+        || sameId(link.st_uid, folder.st_uid, Users) || guardLevel("protected_symlinks", 1) == 0;
 }
 
 // The kernel refuses an open that may create to a file that another user
@@ -114,8 +147,8 @@ bool mayFollow(const struct stat &link, const struct stat &folder)
 // group may as well).
 bool mayOpenToCreate(const struct stat &file, const struct stat &folder)
 {
-    if (!(folder.st_mode & S_ISVTX) || !(folder.st_mode & (S_IWOTH | S_IWGRP)) || file.st_uid == folder.st_uid
-        || file.st_uid == fileSystemUser())
+    if (!(folder.st_mode & S_ISVTX) || !(folder.st_mode & (S_IWOTH | S_IWGRP))
+        || sameId(file.st_uid, folder.st_uid, Users) || sameId(file.st_uid, fileSystemUser(), Users))
         return true;
     const int level = guardLevel("protected_regular", 2);
     return level == 0 || (level == 1 && !(folder.st_mode & S_IWOTH));
@@ -220,6 +253,19 @@ void syncFolder(int folder)
         ::fsync(readable.get());
 }
 
+// Whether a name, once made in folder, stays there for good: in an
+// append-only folder (chattr +a) a name can be added, but neither taken away
+// nor renamed, so a save there makes no scratch file. A folder that cannot
+// be looked at is taken as such a folder; one whose file system tells
+// nothing of the flag, as any other, and a scratch file that then stays
+// fails the save.
+bool namesStay(int folder)
+{
+    struct statx status;
+    return ::statx(folder, "", AT_EMPTY_PATH, STATX_TYPE, &status) != 0
+        || (status.stx_attributes_mask & status.stx_attributes & STATX_ATTR_APPEND);
+}
+
 // A fresh file beside the target, of a name nothing else has.
 struct Scratch {
     Fd fd;
@@ -316,9 +362,9 @@ bool makeLike(int scratch, int original, const struct stat &old)
     // Last, after the last write and the owner: either clears the setuid and
     // setgid bits.
     struct stat now;
-    return ::fchmod(scratch, old.st_mode & 07777) == 0 && ::fstat(scratch, &now) == 0 && now.st_uid == old.st_uid
-        && now.st_gid == old.st_gid && sameMode(now, old) && attributesOf(scratch) == wanted
-        && flagsOf(scratch) == flagsOf(original);
+    return ::fchmod(scratch, old.st_mode & 07777) == 0 && ::fstat(scratch, &now) == 0
+        && sameId(now.st_uid, old.st_uid, Users) && sameId(now.st_gid, old.st_gid, Groups) && sameMode(now, old)
+        && attributesOf(scratch) == wanted && flagsOf(scratch) == flagsOf(original);
 }
 
 // The way that survives a crash in mid-write: the bytes go to a new file
@@ -327,24 +373,31 @@ Outcome replaceByRename(const Target &target, int original, const struct stat &o
 {
     if (old.st_nlink != 1)
         return Outcome::NotPossible; // the other names would keep the old bytes
+    const int folder = target.folder.get();
     // Readable by the user alone until it has the old file's mode.
-    const Scratch scratch = createScratch(target.folder.get(), 0600);
+    const Scratch scratch = createScratch(folder, 0600);
     if (!scratch.fd.valid())
         return Outcome::NotPossible; // a folder the user may not write
-    auto remove = qScopeGuard([&] { ::unlinkat(target.folder.get(), scratch.name.constData(), 0); });
+    auto remove = qScopeGuard([&] { ::unlinkat(folder, scratch.name.constData(), 0); });
+    // Written in place only once the scratch file is gone again: a save
+    // never says that it saved beside a file of its own.
+    const auto otherWay = [&] {
+        remove.dismiss();
+        return ::unlinkat(folder, scratch.name.constData(), 0) == 0 ? Outcome::NotPossible : Outcome::Failed;
+    };
     if (!writeAt(scratch.fd.get(), bytes))
         return Outcome::Failed;
     if (!makeLike(scratch.fd.get(), original, old))
-        return Outcome::NotPossible;
+        return otherWay();
     if (::fsync(scratch.fd.get()) != 0)
         return Outcome::Failed;
     // The folder is the one looked in, and the name in it named the file
     // looked at; only a name that something is mounted on cannot be
     // renamed over (EBUSY), and is written in place.
-    if (::renameat(target.folder.get(), scratch.name.constData(), target.folder.get(), target.name.constData()) != 0)
-        return Outcome::NotPossible;
+    if (::renameat(folder, scratch.name.constData(), folder, target.name.constData()) != 0)
+        return otherWay();
     remove.dismiss();
-    syncFolder(target.folder.get());
+    syncFolder(folder);
     return Outcome::Saved;
 }
 
@@ -412,13 +465,35 @@ Outcome replace(const Target &target, const QByteArray &bytes)
     struct stat old;
     if (!file.valid() || ::fstat(file.get(), &old) != 0)
         return Outcome::Failed;
-    const Outcome renamed = replaceByRename(target, file.get(), old, bytes);
+    const Outcome renamed =
+        namesStay(target.folder.get()) ? Outcome::NotPossible : replaceByRename(target, file.get(), old, bytes);
     return renamed == Outcome::NotPossible ? writeInPlace(file.get(), old, bytes) : renamed;
+}
+
+// Where names stay, a new file is made with no name at all and given one
+// only once it is whole, so that a save that fails there leaves nothing that
+// can never be taken away. A file system without such files refuses the
+// save rather than leave a half-written file under the name.
+Outcome createUnnamed(const Target &target, const QByteArray &bytes)
+{
+    const int folder = target.folder.get();
+    const Fd file(::openat(folder, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
+    if (!file.valid() || !writeAt(file.get(), bytes) || ::fsync(file.get()) != 0)
+        return Outcome::Failed;
+    // A name is given only where there is none yet: whatever took it
+    // meanwhile is looked at afresh.
+    const QByteArray unnamed = nameOfDescriptor(file.get());
+    if (::linkat(AT_FDCWD, unnamed.constData(), folder, target.name.constData(), AT_SYMLINK_FOLLOW) != 0)
+        return errno == EEXIST ? Outcome::Raced : Outcome::Failed;
+    syncFolder(folder);
+    return Outcome::Saved;
 }
 
 Outcome create(const Target &target, const QByteArray &bytes)
 {
     const int folder = target.folder.get();
+    if (namesStay(folder))
+        return createUnnamed(target, bytes);
     const Scratch scratch = createScratch(folder, 0666);
     if (!scratch.fd.valid())
         return Outcome::Failed;
@@ -442,9 +517,10 @@ Outcome create(const Target &target, const QByteArray &bytes)
     }
     if (!moved && !linked)
         return errno == EEXIST ? Outcome::Raced : Outcome::Failed;
-    if (linked)
-        ::unlinkat(folder, from, 0);
     remove.dismiss();
+    // A scratch name that stays after all fails the save.
+    if (linked && ::unlinkat(folder, from, 0) != 0)
+        return Outcome::Failed;
     syncFolder(folder);
     return Outcome::Saved;
 }

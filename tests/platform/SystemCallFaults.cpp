@@ -27,6 +27,7 @@ thread_local int refused = 0;
 
 thread_local qint64 room = -1; // none: the real disk's
 thread_local bool roomTold = true;
+thread_local bool attributesHidden = false;
 
 void start()
 {
@@ -36,6 +37,7 @@ void start()
         failing = 0;
         refused = 0;
         room = -1;
+        attributesHidden = false;
     }
 }
 
@@ -86,6 +88,12 @@ void limitRoom(qint64 bytes, bool told)
     start();
     room = bytes;
     roomTold = told;
+}
+
+void hideAttributes()
+{
+    start();
+    attributesHidden = true;
 }
 
 int disarm()
@@ -149,6 +157,19 @@ int __wrap_fstatvfs(int fd, struct statvfs *disk)
     const int result = __real_fstatvfs(fd, disk);
     if (result == 0 && armed && room >= 0 && roomTold)
         disk->f_bavail = disk->f_bfree = fsblkcnt_t(room / qint64(disk->f_frsize));
+    return result;
+}
+
+// A file system that keeps no attributes it can tell.
+int __real_statx(int, const char *, int, unsigned, struct statx *);
+
+int __wrap_statx(int folder, const char *path, int flags, unsigned mask, struct statx *status)
+{
+    if (fails("statx"))
+        return -1;
+    const int result = __real_statx(folder, path, flags, mask, status);
+    if (result == 0 && armed && attributesHidden)
+        status->stx_attributes_mask = status->stx_attributes = 0;
     return result;
 }
 

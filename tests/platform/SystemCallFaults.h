@@ -5,8 +5,8 @@
 
 // Makes calls to the system fail, as a full disk or a failing one would,
 // only in a test linked with the file calls wrapped (see tests/CMakeLists.txt),
-// and only for the calls this thread makes between arm() (or refuse(), or
-// limitRoom()) and disarm(); every other thread goes through untouched.
+// and only for the calls this thread makes between arm() (or refuse(),
+// limitRoom() or hideAttributes()) and disarm(); every other thread goes through untouched.
 // Removing a file is never failed: the program's own scratch file could not
 // be taken away again.
 namespace faults {
@@ -21,7 +21,10 @@ void refuse(const char *call, int error);
 // fstatvfs tells that room where told; else it tells what the real disk has,
 // as it would of a disk that then fails.
 void limitRoom(qint64 room, bool told = true);
-// The file calls made since arm(), refuse() or limitRoom().
+// statx tells nothing of a file's attributes, as a file system that keeps
+// none it can tell.
+void hideAttributes();
+// The file calls made since arm(), refuse(), limitRoom() or hideAttributes().
 int disarm();
 
 } // namespace faults

@@ -19,6 +19,7 @@
 
 #include <fcntl.h>
 #include <grp.h>
+#include <sched.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
@@ -56,29 +57,63 @@ std::optional<QString> output(const QString &program, const QStringList &argumen
     return QString::fromLocal8Bit(tool.readAllStandardOutput());
 }
 
-// The inode flags chattr sets, after adding those of added; -1 where the
-// file system has none.
-int inodeFlags(const QString &path, int added = 0)
+// The inode flags chattr sets, after adding those of added and taking away
+// those of removed; -1 where the file system has none or they cannot be set.
+int inodeFlags(const QString &path, int added = 0, int removed = 0)
 {
     const int fd = ::open(native(path).constData(), O_RDONLY | O_CLOEXEC);
     int flags = 0;
     const bool known = fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0
-        && (added == 0 || (flags |= added, ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0));
+        && ((added | removed) == 0
+            || (flags = (flags | added) & ~removed, ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0));
     if (fd >= 0)
         ::close(fd);
     return known ? flags : -1;
 }
 
+// A folder made append-only (chattr +a) for as long as this lives: a name can
+// be added there, but neither taken away nor renamed. Only root may.
+class AppendOnly {
+public:
+    explicit AppendOnly(const QString &folder) : folder(folder), set(inodeFlags(folder, FS_APPEND_FL) >= 0) {}
+    ~AppendOnly()
+    {
+        if (set)
+            inodeFlags(folder, 0, FS_APPEND_FL);
+    }
+    AppendOnly(const AppendOnly &) = delete;
+    AppendOnly &operator=(const AppendOnly &) = delete;
+
+    bool isSet() const { return set; }
+
+private:
+    QString folder;
+    bool set;
+};
+
+// The names in folder, a scratch file's random one as ".ziventa-*".
+QStringList namesLeftIn(const QString &folder)
+{
+    QStringList names = namesIn(folder);
+    for (QString &name : names)
+        if (name.startsWith(".ziventa-"))
+            name = QStringLiteral(".ziventa-*");
+    return names;
+}
+
 // Who takes part in a save as another user: the user who saves, another
 // user (root, or where root saves, someone else), and a group the saving
-// user is a member of.
-enum Role { User, Other, Shared };
+// user is a member of; in the kernel's guards, a third user, and nobody,
+// whose id is the one a user namespace shows for every id it does not map.
+enum Role { User, Other, Shared, Third, NobodyAtAll };
 
 constexpr uid_t Nobody = 65534;
 constexpr uid_t SomeoneElse = 4243;
+constexpr uid_t ThirdUser = 4244;
 constexpr gid_t SharedGroup = 4242;
 
 const char SaveAsVariable[] = "ZIVENTA_SAVE_AS";
+constexpr int NoNamespace = 3;
 
 // The inode a save leaves under a name says which way it went: a new one
 // where it wrote a new file and renamed it into place, the same one where it
@@ -90,25 +125,75 @@ QString wayOf(ino_t before, ino_t after, bool saved)
     return before == after ? QStringLiteral("in place") : QStringLiteral("rename");
 }
 
-// The save of asAnotherUser(), in a process of its own, started with
-// SaveAsVariable set, that gives up root first: "uid gid group saved path".
-int saveAsAnotherUser()
+// A save in a process of the test's own, started again with SaveAsVariable
+// set to how it saves, the path last, spaces and all: "user uid gid group
+// path" gives up root for that user first, "namespace path" enters a user
+// namespace that maps only the test's own id. It asks the kernel first, with
+// an open of path for writing that may create, and prints on its last line
+// "opened O saved S". Where user namespaces are not allowed it says so and
+// ends with NoNamespace.
+int saveInChild()
 {
     const QList<QByteArray> given = qgetenv(SaveAsVariable).split(' ');
-    if (given.size() < 5)
-        return 2;
-    const gid_t groups[] = {gid_t(given[2].toUInt())};
-    if (::setgroups(1, groups) != 0 || ::setgid(gid_t(given[1].toUInt())) != 0
-        || ::setuid(uid_t(given[0].toUInt())) != 0 || ::geteuid() == 0) {
-        std::perror("giving up root");
+    qsizetype pathAt = 0;
+    if (given[0] == "user" && given.size() >= 5) {
+        const gid_t groups[] = {gid_t(given[3].toUInt())};
+        if (::setgroups(1, groups) != 0 || ::setgid(gid_t(given[2].toUInt())) != 0
+            || ::setuid(uid_t(given[1].toUInt())) != 0 || ::geteuid() == 0) {
+            std::perror("giving up root");
+            return 2;
+        }
+        pathAt = 4;
+    } else if (given[0] == "namespace" && given.size() >= 2) {
+        const QByteArray map = QByteArray::number(::geteuid()) + ' ' + QByteArray::number(::geteuid()) + " 1";
+        int mapFile = -1;
+        if (::unshare(CLONE_NEWUSER) != 0 || (mapFile = ::open("/proc/self/uid_map", O_WRONLY | O_CLOEXEC)) < 0
+            || ::write(mapFile, map.constData(), size_t(map.size())) != ssize_t(map.size())) {
+            std::perror("no user namespace that maps only the test's own id is allowed here");
+            return NoNamespace;
+        }
+        ::close(mapFile);
+        pathAt = 1;
+    } else {
         return 2;
     }
-    const QByteArray file = given.mid(4).join(' '); // the path last, spaces and all
-    const bool saved = writeWholeFile(QFile::decodeName(file), NewBytes);
-    if (saved == (given[3] == "1"))
-        return 0;
-    std::fprintf(stderr, "the save as uid %s %s\n", given[0].constData(), saved ? "saved" : "failed");
-    return 1;
+    const QByteArray path = given.mid(pathAt).join(' ');
+    const int opened = ::open(path.constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+    if (opened >= 0)
+        ::close(opened);
+    const bool saved = writeWholeFile(QFile::decodeName(path), NewBytes);
+    std::printf("opened %d saved %d\n", int(opened >= 0), int(saved));
+    return 0;
+}
+
+// What saveInChild() found, asked how to save path: whether the kernel let
+// its open go and the save said it saved; else why nothing could be asked.
+struct ChildSave {
+    bool opened = false;
+    bool saved = false;
+    int exitCode = -1;
+    QString said;
+};
+
+ChildSave saveInChild(const QString &how, const QString &path)
+{
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(SaveAsVariable, how + ' ' + path);
+    child.setProcessEnvironment(environment);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start(QCoreApplication::applicationFilePath(), {});
+    ChildSave save;
+    if (!child.waitForFinished(60000) || child.exitStatus() != QProcess::NormalExit) {
+        save.said = QStringLiteral("the child did not end of itself");
+        return save;
+    }
+    save.exitCode = child.exitCode();
+    save.said = QString::fromLocal8Bit(child.readAll()).trimmed();
+    const QString last = save.said.section('\n', -1);
+    save.opened = last.contains(QStringLiteral("opened 1"));
+    save.saved = last.endsWith(QStringLiteral("saved 1"));
+    return save;
 }
 
 } // namespace
@@ -117,6 +202,7 @@ class TestRegularFile : public QObject {
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> dir;
+    std::optional<AppendOnly> appendOnly; // of dir, while a test needs it so
 
     QString inDir(const QString &name) const { return dir->filePath(name); }
 
@@ -135,6 +221,10 @@ class TestRegularFile : public QObject {
             return ::setxattr(native(file).constData(), "user.ziventa", "kept", 4, 0) == 0;
         if (kind == "a nodump flag")
             return inodeFlags(file, FS_NODUMP_FL) >= 0;
+        if (kind == "an append-only folder")
+            return appendOnly.emplace(dir->path()).isSet();
+        if (kind == "a group not mapped")
+            return ::chown(native(file).constData(), uid_t(-1), SharedGroup) == 0;
         return false;
     }
 
@@ -167,6 +257,7 @@ private slots:
     void cleanup()
     {
         faults::disarm();
+        appendOnly.reset();
         dir.reset();
     }
 
@@ -180,6 +271,12 @@ private slots:
         QTest::newRow("an extended attribute") << "a user attribute" << "rename";
         // No new file can be given the flags chattr sets.
         QTest::newRow("an inode flag") << "a nodump flag" << "in place";
+        // Where no name can be taken away again, no scratch file is made.
+        QTest::newRow("in an append-only folder") << "an append-only folder" << "in place";
+        // There every group it does not map looks the same: a new file's
+        // cannot be told from the old one's.
+        QTest::newRow("a group, seen from a user namespace that does not map it")
+            << "a group not mapped" << "in place";
     }
 
     void keptAsItWas()
@@ -189,12 +286,19 @@ private slots:
         const QString file = inDir("results.txt");
         QVERIFY(writeAll(file, OldBytes));
         if (!prepare(kind, file))
-            QSKIP(qPrintable(QStringLiteral("this file system or this machine cannot give a file ") + kind));
+            QSKIP(qPrintable(QStringLiteral("this file system or this machine does not allow ") + kind));
         const QString kept = keptOf(kind, file);
         const QStringList entries = namesIn(dir->path());
         const ino_t inode = statusOf(file).st_ino;
 
-        QVERIFY(writeWholeFile(file, NewBytes));
+        if (kind == "a group not mapped") {
+            const ChildSave save = saveInChild(QStringLiteral("namespace"), file);
+            if (save.exitCode == NoNamespace)
+                QSKIP(qPrintable(save.said));
+            QVERIFY2(save.exitCode == 0 && save.saved, qPrintable(save.said));
+        } else {
+            QVERIFY(writeWholeFile(file, NewBytes));
+        }
 
         QCOMPARE(wayOf(inode, statusOf(file).st_ino, true), way);
         QCOMPARE(readAll(file), NewBytes);
@@ -266,16 +370,10 @@ private slots:
         const struct stat before = statusOf(file);
 
         if (root) {
-            QProcess child;
-            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-            environment.insert(SaveAsVariable, QStringLiteral("%1 %2 %3 %4 %5")
-                                                   .arg(userId).arg(userGroup).arg(SharedGroup).arg(int(saved)).arg(file));
-            child.setProcessEnvironment(environment);
-            child.setProcessChannelMode(QProcess::MergedChannels);
-            child.start(QCoreApplication::applicationFilePath(), {});
-            QVERIFY(child.waitForFinished(60000));
-            const QString said = QString::fromLocal8Bit(child.readAll());
-            QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, qPrintable(said));
+            const ChildSave save =
+                saveInChild(QStringLiteral("user %1 %2 %3").arg(userId).arg(userGroup).arg(SharedGroup), file);
+            QVERIFY2(save.exitCode == 0, qPrintable(save.said));
+            QVERIFY2(save.saved == saved, qPrintable(save.said));
         } else {
             QCOMPARE(writeWholeFile(file, NewBytes), saved);
         }
@@ -305,6 +403,7 @@ private slots:
         QTest::newRow("in place, shorter") << "in place" << 1000;
         QTest::newRow("in place, emptied") << "in place" << 0;
         QTest::newRow("a new file") << "new" << 1000;
+        QTest::newRow("a new file, in an append-only folder") << "new, append-only" << 1000;
     }
 
     void failedWrites()
@@ -317,8 +416,12 @@ private slots:
         int refused = 0;
         for (int failing = 1;; ++failing) {
             QTemporaryDir folder;
+            std::optional<AppendOnly> appendOnlyFolder;
+            if (way.endsWith("append-only") && !appendOnlyFolder.emplace(folder.path()).isSet())
+                QSKIP("only root may make a folder append-only, where the file system allows it");
+            const bool fresh = way.startsWith("new");
             const QString file = folder.filePath("results.txt");
-            if (way != "new")
+            if (!fresh)
                 QVERIFY(writeAll(file, old));
             if (way == "in place") // a second name is kept only by a write in place
                 QVERIFY(::link(native(file).constData(), native(folder.filePath("twin.txt")).constData()) == 0);
@@ -335,13 +438,13 @@ private slots:
                 if (way == "in place")
                     QVERIFY2(readAll(folder.filePath("twin.txt")) == bytes, at);
                 QStringList now = entries;
-                if (way == "new")
+                if (fresh)
                     now = QStringList{"results.txt"};
                 QVERIFY2(namesIn(folder.path()) == now, at);
             } else {
                 ++refused;
                 QVERIFY2(namesIn(folder.path()) == entries, at);
-                if (way != "new") {
+                if (!fresh) {
                     QVERIFY2(readAll(file) == old, at);
                     QVERIFY2(statusOf(file).st_ino == inode, at);
                 }
@@ -469,33 +572,50 @@ private slots:
     // A new file is named only while its name is free; where the kernel, a
     // sandbox or the file system will not rename so, the save names it
     // another way, and a name that cannot be given at all fails the save.
+    // In a folder where no name can be taken away again, the new file is the
+    // one name the save makes; where the folder does not say so, a scratch
+    // name that stays fails the save.
     void newNames_data()
     {
         QTest::addColumn<QStringList>("refused"); // "call errno" each
+        QTest::addColumn<QString>("folder"); // "append-only", "append-only, untold" where statx tells nothing of it
         QTest::addColumn<bool>("saved");
-        QTest::newRow("renameat2 unknown to the kernel") << QStringList{"renameat2 ENOSYS"} << true;
-        QTest::newRow("renameat2 refused by a sandbox") << QStringList{"renameat2 EPERM"} << true;
-        QTest::newRow("a file system that cannot rename so") << QStringList{"renameat2 EINVAL"} << true;
+        QTest::addColumn<QStringList>("left");
+        const QStringList saved{"results.txt"};
+        QTest::newRow("renameat2 unknown to the kernel") << QStringList{"renameat2 ENOSYS"} << "" << true << saved;
+        QTest::newRow("renameat2 refused by a sandbox") << QStringList{"renameat2 EPERM"} << "" << true << saved;
+        QTest::newRow("a file system that cannot rename so") << QStringList{"renameat2 EINVAL"} << "" << true << saved;
         QTest::newRow("nor give a file a second name")
-            << QStringList{"renameat2 EINVAL", "linkat EPERM"} << true;
-        QTest::newRow("a failing disk") << QStringList{"renameat2 EIO"} << false;
+            << QStringList{"renameat2 EINVAL", "linkat EPERM"} << "" << true << saved;
+        QTest::newRow("a failing disk") << QStringList{"renameat2 EIO"} << "" << false << QStringList();
+        QTest::newRow("an append-only folder") << QStringList() << "append-only" << true << saved;
+        QTest::newRow("an append-only folder that cannot be looked at")
+            << QStringList{"statx EIO"} << "append-only" << true << saved;
+        QTest::newRow("an append-only folder its file system tells nothing of")
+            << QStringList() << "append-only, untold" << false << QStringList{".ziventa-*", "results.txt"};
     }
 
     void newNames()
     {
         QFETCH(QStringList, refused);
+        QFETCH(QString, folder);
         QFETCH(bool, saved);
+        QFETCH(QStringList, left);
+        if (folder.startsWith("append-only") && !appendOnly.emplace(dir->path()).isSet())
+            QSKIP("only root may make a folder append-only, where the file system allows it");
         const std::map<QString, int> errors{{"ENOSYS", ENOSYS}, {"EPERM", EPERM}, {"EINVAL", EINVAL}, {"EIO", EIO}};
         QList<QByteArray> calls;
         for (const QString &refusal : refused)
             calls << refusal.section(' ', 0, 0).toLatin1();
         for (int i = 0; i < refused.size(); ++i)
             faults::refuse(calls[i].constData(), errors.at(refused[i].section(' ', 1)));
+        if (folder.endsWith("untold"))
+            faults::hideAttributes();
         const bool done = writeWholeFile(inDir("results.txt"), NewBytes);
         faults::disarm();
 
         QCOMPARE(done, saved);
-        QCOMPARE(namesIn(dir->path()), saved ? QStringList{"results.txt"} : QStringList());
+        QCOMPARE(namesLeftIn(dir->path()), left);
         if (saved)
             QCOMPARE(readAll(inDir("results.txt")), NewBytes);
     }
@@ -507,35 +627,49 @@ private slots:
     void kernelGuards_data()
     {
         QTest::addColumn<int>("folderMode");
-        QTest::addColumn<int>("folderOwner"); // User, the test's own user, or Other
+        QTest::addColumn<int>("folderOwner"); // User, the test's own user, or another
         QTest::addColumn<QString>("entry");   // in the folder: "link" or "folder link" to the file, or the "file"
         QTest::addColumn<int>("entryOwner");
         QTest::addColumn<int>("symlinks"); // fs.protected_symlinks
         QTest::addColumn<int>("regular");  // fs.protected_regular
         QTest::addColumn<bool>("saved");
+        QTest::addColumn<bool>("namespaced"); // seen from a user namespace that maps only the test's own id
         QTest::newRow("another user's link, in a sticky folder all may write")
-            << 01777 << int(User) << "link" << int(Other) << 1 << 2 << false;
+            << 01777 << int(User) << "link" << int(Other) << 1 << 2 << false << false;
         QTest::newRow("another user's link there, the guards off")
-            << 01777 << int(User) << "link" << int(Other) << 0 << 0 << true;
+            << 01777 << int(User) << "link" << int(Other) << 0 << 0 << true << false;
         QTest::newRow("one's own link, in another user's sticky folder")
-            << 01777 << int(Other) << "link" << int(User) << 1 << 2 << true;
-        QTest::newRow("the folder owner's link there") << 01777 << int(Other) << "link" << int(Other) << 1 << 2 << true;
+            << 01777 << int(Other) << "link" << int(User) << 1 << 2 << true << false;
+        QTest::newRow("the folder owner's link there")
+            << 01777 << int(Other) << "link" << int(Other) << 1 << 2 << true << false;
         QTest::newRow("another user's link, in a folder all may write that is not sticky")
-            << 0777 << int(User) << "link" << int(Other) << 1 << 2 << true;
+            << 0777 << int(User) << "link" << int(Other) << 1 << 2 << true << false;
         // The kernel guards only the last link of a path.
         QTest::newRow("another user's link to a folder on the way")
-            << 01777 << int(User) << "folder link" << int(Other) << 1 << 2 << true;
+            << 01777 << int(User) << "folder link" << int(Other) << 1 << 2 << true << false;
         QTest::newRow("another user's file, in a sticky folder all may write")
-            << 01777 << int(User) << "file" << int(Other) << 1 << 1 << false;
+            << 01777 << int(User) << "file" << int(Other) << 1 << 1 << false << false;
         QTest::newRow("another user's file there, the guards off")
-            << 01777 << int(User) << "file" << int(Other) << 0 << 0 << true;
+            << 01777 << int(User) << "file" << int(Other) << 0 << 0 << true << false;
         QTest::newRow("one's own file, in another user's sticky folder")
-            << 01777 << int(Other) << "file" << int(User) << 1 << 2 << true;
-        QTest::newRow("the folder owner's file there") << 01777 << int(Other) << "file" << int(Other) << 1 << 2 << true;
+            << 01777 << int(Other) << "file" << int(User) << 1 << 2 << true << false;
+        QTest::newRow("the folder owner's file there")
+            << 01777 << int(Other) << "file" << int(Other) << 1 << 2 << true << false;
         QTest::newRow("another user's file, in a sticky folder its group may write, at 1")
-            << 01770 << int(User) << "file" << int(Other) << 1 << 1 << true;
+            << 01770 << int(User) << "file" << int(Other) << 1 << 1 << true << false;
         QTest::newRow("another user's file, in a sticky folder its group may write, at 2")
-            << 01770 << int(User) << "file" << int(Other) << 1 << 2 << false;
+            << 01770 << int(User) << "file" << int(Other) << 1 << 2 << false << false;
+        // A user namespace shows every owner it does not map as one overflow
+        // id; the kernel compares the real ones. Outside one, that id is
+        // nobody's own.
+        QTest::newRow("another user's link, in a third user's sticky folder, seen from a user namespace")
+            << 01777 << int(Other) << "link" << int(Third) << 1 << 2 << false << true;
+        QTest::newRow("another user's file, in a third user's sticky folder, seen from a user namespace")
+            << 01777 << int(Other) << "file" << int(Third) << 1 << 2 << false << true;
+        QTest::newRow("one's own link, in another user's sticky folder, seen from a user namespace")
+            << 01777 << int(Other) << "link" << int(User) << 1 << 2 << true << true;
+        QTest::newRow("nobody's link, in nobody's sticky folder")
+            << 01777 << int(NobodyAtAll) << "link" << int(NobodyAtAll) << 1 << 2 << true << false;
     }
 
     void kernelGuards()
@@ -547,12 +681,15 @@ private slots:
         QFETCH(int, symlinks);
         QFETCH(int, regular);
         QFETCH(bool, saved);
+        QFETCH(bool, namespaced);
         if (::geteuid() != 0)
             QSKIP("only root may give a folder, a file or a link to another user");
         const KernelGuards guards(symlinks, regular);
         if (!guards.isSet())
             QSKIP(qPrintable(guards.why()));
-        auto uidOf = [](int role) { return role == User ? ::geteuid() : SomeoneElse; };
+        const std::map<int, uid_t> ids{
+            {User, ::geteuid()}, {Other, SomeoneElse}, {Third, ThirdUser}, {NobodyAtAll, Nobody}};
+        auto uidOf = [&](int role) { return ids.at(role); };
 
         const QString file = inDir("results.txt");
         QVERIFY(writeAll(file, OldBytes));
@@ -573,12 +710,24 @@ private slots:
         QVERIFY(::chown(native(shared).constData(), uidOf(folderOwner), uidOf(folderOwner)) == 0);
         QVERIFY(::chmod(native(shared).constData(), mode_t(folderMode)) == 0);
 
-        const int opened = ::open(native(path).constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
-        if (opened >= 0)
-            ::close(opened);
-        QCOMPARE(opened >= 0, saved);
-
-        QCOMPARE(writeWholeFile(path, NewBytes), saved);
+        bool opened = false;
+        bool done = false;
+        if (namespaced) {
+            const ChildSave save = saveInChild(QStringLiteral("namespace"), path);
+            if (save.exitCode == NoNamespace)
+                QSKIP(qPrintable(save.said));
+            QVERIFY2(save.exitCode == 0, qPrintable(save.said));
+            opened = save.opened;
+            done = save.saved;
+        } else {
+            const int fd = ::open(native(path).constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+            if (fd >= 0)
+                ::close(fd);
+            opened = fd >= 0;
+            done = writeWholeFile(path, NewBytes);
+        }
+        QCOMPARE(opened, saved);
+        QCOMPARE(done, saved);
 
         QCOMPARE(namesIn(shared), QStringList{"picks.txt"});
         QCOMPARE(kindOf(name), entry == "file" ? QStringLiteral("file") : QStringLiteral("link"));
@@ -647,12 +796,12 @@ private slots:
     }
 };
 
-// Started again by asAnotherUser() to save as another user, the executable
-// is that child and no test.
+// Started again to save as another user or in a user namespace, the
+// executable is that child and no test.
 int main(int argc, char *argv[])
 {
     if (qEnvironmentVariableIsSet(SaveAsVariable))
-        return saveAsAnotherUser();
+        return saveInChild();
     QCoreApplication application(argc, argv);
     TestRegularFile test;
     return QTest::qExec(&test, argc, argv);
