@@ -25,8 +25,9 @@ void renderClientArea(QPainter &painter, QWidget &widget, const QRect &target);
 // After the Print dialog: printer, a fresh one, takes what was chosen on
 // chosen (the printer or file, the paper, the look) through public settings
 // only, and prints exactly what it is given, once. The program makes every
-// copy itself and every copy is the whole window, so the copy count and any
-// choice of pages stay behind, also those the dialog gave the print server.
+// copy itself and every copy is the window's whole client area, so the copy
+// count and any choice of pages stay behind, also those the dialog gave the
+// print server.
 void takePrinterSettings(QPrinter &printer, const QPrinter &chosen);
 
 // Prints widget whole, once per copy, each copy handed to the printer before

@@ -46,7 +46,8 @@ public:
     virtual QString saveAsFileName(QWidget *parent, const SaveAsRequest &request) = 0;
 
     // Shows the Print dialog for printer, which keeps the user's choices.
-    // The dialog offers no choice of pages: every copy is the whole window.
+    // The dialog offers no choice of pages: every copy is the window's whole
+    // client area.
     virtual PrintChoice printDialog(QWidget *parent, QPrinter &printer) = 0;
 };
 

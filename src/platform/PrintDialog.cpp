@@ -10,9 +10,9 @@ namespace platform {
 
 PrintDialog::PrintDialog(QPrinter *printer, QWidget *parent) : QPrintDialog(printer, parent)
 {
-    // Every copy is the whole window. Qt's CUPS dialog shows its page
-    // choices even so and hands them to the print server, which is why the
-    // print takes only this printer's settings, never the printer.
+    // Every copy is the window's whole client area. Qt's CUPS dialog shows
+    // its page choices even so and hands them to the print server, which is
+    // why the print takes only this printer's settings, never the printer.
     setOptions(options() & ~(PrintPageRange | PrintCurrentPage | PrintSelection));
 
     // Qt checks the file of a print to file by opening it for append, on the

@@ -1,5 +1,5 @@
-// Printing the window: the Print dialog, one whole window per copy, and what
-// reaches the page.
+// Printing the window: the Print dialog, its whole client area once per
+// copy, and what reaches the page.
 #include "app/Frmlotto.h"
 #include "app/Layout.h"
 #include "app/Printing.h"
@@ -596,13 +596,13 @@ private slots:
         QCOMPARE(printer.paint.jobsTried, copies);
         QCOMPARE(printer.paint.drawnPerJob.size(), jobsPrinted);
         for (int drawn : printer.paint.drawnPerJob)
-            QVERIFY(drawn > 20); // the whole window, not a blank page
+            QVERIFY(drawn > 20); // the whole client area, not a blank page
         QCOMPARE(printer.print.newPages, 0);
     }
 
     // The print is made on a fresh printer with the chosen printer's settings
     // but for its copy count and choice of pages, which never reach a job: the
-    // program makes the copies, and each is the whole window.
+    // program makes the copies, and each is the window's whole client area.
     void printerSettingsTaken_data()
     {
         QTest::addColumn<bool>("toFile"); // a PDF file, else a printer, which keeps a duplex choice too

@@ -127,7 +127,8 @@ private slots:
         QCOMPARE(pressed, QMessageBox::StandardButton(answer));
     }
 
-    // Every copy is the whole window: the Print dialog offers no choice of pages.
+    // Every copy is the window's whole client area: the Print dialog offers
+    // no choice of pages.
     void qtPrintDialogOffersNoPageChoice()
     {
         QPrinter printer(QPrinter::HighResolution);
