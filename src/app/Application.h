@@ -6,8 +6,8 @@ namespace app {
 
 // Lets a write past a file-size limit (ulimit -f) fail as any write does,
 // where the kernel would otherwise end the program: a save then undoes
-// itself and says so. First thing of all, before anything, Qt's warnings
-// among it, is written.
+// itself and says so. Called first of all, before anything is written,
+// Qt's own warnings among it.
 void ignoreFileSizeLimitSignal();
 
 // Names the application, its version and its icon: the title every message

@@ -4,7 +4,6 @@
 
 #ifdef Q_OS_LINUX
 #include <QRandomGenerator>
-#include <QScopeGuard>
 #include <algorithm>
 #include <cerrno>
 #include <climits>
@@ -266,24 +265,46 @@ bool namesStay(int folder)
         || (status.stx_attributes_mask & status.stx_attributes & STATX_ATTR_APPEND);
 }
 
-// A fresh file beside the target, of a name nothing else has.
-struct Scratch {
-    Fd fd;
-    QByteArray name;
-};
-
-Scratch createScratch(int folder, mode_t mode)
-{
-    for (int tries = 0; tries < 16; ++tries) {
-        const QByteArray name = ".ziventa-" + QByteArray::number(QRandomGenerator::global()->generate64(), 36);
-        Fd fd(::openat(folder, name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode));
-        if (fd.valid())
-            return {std::move(fd), name};
-        if (errno != EEXIST)
-            break;
+// A fresh file beside the target, of a name nothing else has, taken away
+// again when it goes unless it was renamed into place.
+class Scratch {
+public:
+    Scratch(int folder, mode_t mode) : folder(folder)
+    {
+        for (int tries = 0; tries < 16; ++tries) {
+            name = ".ziventa-" + QByteArray::number(QRandomGenerator::global()->generate64(), 36);
+            fd = Fd(::openat(folder, name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode));
+            if (fd.valid())
+                return;
+            if (errno != EEXIST)
+                break;
+        }
+        name.clear();
     }
-    return {};
-}
+    ~Scratch() { remove(); }
+    Scratch(const Scratch &) = delete;
+    Scratch &operator=(const Scratch &) = delete;
+
+    bool valid() const { return fd.valid(); }
+    int get() const { return fd.get(); }
+    const char *fileName() const { return name.constData(); }
+
+    // Takes the scratch name away now; false where it stays, as in a folder
+    // that keeps every name made in it without saying so.
+    bool remove()
+    {
+        const bool gone = name.isEmpty() || ::unlinkat(folder, name.constData(), 0) == 0;
+        name.clear();
+        return gone;
+    }
+    // Renamed into place, the name is no longer the scratch file's.
+    void renamed() { name.clear(); }
+
+private:
+    int folder;
+    QByteArray name;
+    Fd fd;
+};
 
 enum class Outcome {
     Saved,
@@ -375,28 +396,24 @@ Outcome replaceByRename(const Target &target, int original, const struct stat &o
         return Outcome::NotPossible; // the other names would keep the old bytes
     const int folder = target.folder.get();
     // Readable by the user alone until it has the old file's mode.
-    const Scratch scratch = createScratch(folder, 0600);
-    if (!scratch.fd.valid())
+    Scratch scratch(folder, 0600);
+    if (!scratch.valid())
         return Outcome::NotPossible; // a folder the user may not write
-    auto remove = qScopeGuard([&] { ::unlinkat(folder, scratch.name.constData(), 0); });
     // Written in place only once the scratch file is gone again: a save
     // never says that it saved beside a file of its own.
-    const auto otherWay = [&] {
-        remove.dismiss();
-        return ::unlinkat(folder, scratch.name.constData(), 0) == 0 ? Outcome::NotPossible : Outcome::Failed;
-    };
-    if (!writeAt(scratch.fd.get(), bytes))
+    const auto otherWay = [&] { return scratch.remove() ? Outcome::NotPossible : Outcome::Failed; };
+    if (!writeAt(scratch.get(), bytes))
         return Outcome::Failed;
-    if (!makeLike(scratch.fd.get(), original, old))
+    if (!makeLike(scratch.get(), original, old))
         return otherWay();
-    if (::fsync(scratch.fd.get()) != 0)
+    if (::fsync(scratch.get()) != 0)
         return Outcome::Failed;
     // The folder is the one looked in, and the name in it named the file
     // looked at; only a name that something is mounted on cannot be
     // renamed over (EBUSY), and is written in place.
-    if (::renameat(folder, scratch.name.constData(), folder, target.name.constData()) != 0)
+    if (::renameat(folder, scratch.fileName(), folder, target.name.constData()) != 0)
         return otherWay();
-    remove.dismiss();
+    scratch.renamed();
     syncFolder(folder);
     return Outcome::Saved;
 }
@@ -494,15 +511,14 @@ Outcome create(const Target &target, const QByteArray &bytes)
     const int folder = target.folder.get();
     if (namesStay(folder))
         return createUnnamed(target, bytes);
-    const Scratch scratch = createScratch(folder, 0666);
-    if (!scratch.fd.valid())
+    Scratch scratch(folder, 0666);
+    if (!scratch.valid())
         return Outcome::Failed;
-    auto remove = qScopeGuard([&] { ::unlinkat(folder, scratch.name.constData(), 0); });
-    if (!writeAt(scratch.fd.get(), bytes) || ::fsync(scratch.fd.get()) != 0)
+    if (!writeAt(scratch.get(), bytes) || ::fsync(scratch.get()) != 0)
         return Outcome::Failed;
     // Named only while the name is still free: whatever took it meanwhile
     // is looked at afresh rather than replaced unseen.
-    const char *from = scratch.name.constData();
+    const char *from = scratch.fileName();
     const char *to = target.name.constData();
     bool moved = ::renameat2(folder, from, folder, to, RENAME_NOREPLACE) == 0;
     bool linked = false;
@@ -517,9 +533,11 @@ Outcome create(const Target &target, const QByteArray &bytes)
     }
     if (!moved && !linked)
         return errno == EEXIST ? Outcome::Raced : Outcome::Failed;
-    remove.dismiss();
-    // A scratch name that stays after all fails the save.
-    if (linked && ::unlinkat(folder, from, 0) != 0)
+    // A second name given, the scratch one goes now: one that stays after
+    // all fails the save.
+    if (moved)
+        scratch.renamed();
+    else if (!scratch.remove())
         return Outcome::Failed;
     syncFolder(folder);
     return Outcome::Saved;

@@ -132,7 +132,7 @@ QString wayOf(ino_t before, ino_t after, bool saved)
 // an open of path for writing that may create, and prints on its last line
 // "opened O saved S". Where user namespaces are not allowed it says so and
 // ends with NoNamespace.
-int saveInChild()
+int childMain()
 {
     const QList<QByteArray> given = qgetenv(SaveAsVariable).split(' ');
     qsizetype pathAt = 0;
@@ -166,7 +166,7 @@ int saveInChild()
     return 0;
 }
 
-// What saveInChild() found, asked how to save path: whether the kernel let
+// What childMain() found, asked how to save path: whether the kernel let
 // its open go and the save said it saved; else why nothing could be asked.
 struct ChildSave {
     bool opened = false;
@@ -801,7 +801,7 @@ private slots:
 int main(int argc, char *argv[])
 {
     if (qEnvironmentVariableIsSet(SaveAsVariable))
-        return saveInChild();
+        return childMain();
     QCoreApplication application(argc, argv);
     TestRegularFile test;
     return QTest::qExec(&test, argc, argv);
